@@ -1,0 +1,10 @@
+#include "app/main_form.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    trelkin::TMainForm mainForm;
+    mainForm.show();
+    return application.exec();
+}

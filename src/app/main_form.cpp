@@ -1,0 +1,94 @@
+#include "app/main_form.h"
+
+#include "data/data_file_path.h"
+#include "data/error.h"
+#include "ui/error_box.h"
+#include "ui/fixed_tab_widget.h"
+#include "ui/window_font.h"
+#include "views/armour/armour_page.h"
+#include "views/combination/combination_page.h"
+#include "views/side/item_list_page.h"
+#include "views/side/link_strip.h"
+#include "views/side/report_page.h"
+#include "views/weapon/weapon_page.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace trelkin {
+namespace {
+
+const QString kCaption = QStringLiteral("「Trelkin」(Brakmoor Vastfolio) v0.7");
+constexpr QSize kWindowSize(650, 500);
+constexpr QSize kMainTabSize(120, 20);
+
+} // namespace
+
+TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
+    : QMainWindow(parent), m_dataDirectory(dataDirectory) {
+    setWindowTitle(kCaption);
+    setFont(ui::windowFont());
+    setMinimumSize(kWindowSize);
+    resize(kWindowSize);
+    buildPages();
+    placeCentred();
+    RunStartup();
+}
+
+void TMainForm::buildPages() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_panel1 = new LinkStrip(central);
+    m_pageControlMain = new ui::FixedTabWidget(kMainTabSize, QTabWidget::South, central);
+    m_pageControlMain->setObjectName(QStringLiteral("PageControlMain"));
+    m_combinationPage = new CombinationPage;
+    m_armourPage = new ArmourPage;
+    m_weaponPage = new WeaponPage;
+    m_itemListPage = new ItemListPage;
+    m_reportPage = new ReportPage;
+    m_pageControlMain->addTab(m_combinationPage, QStringLiteral("調 合"));
+    m_pageControlMain->addTab(m_armourPage, QStringLiteral("防 具"));
+    m_pageControlMain->addTab(m_weaponPage, QStringLiteral("武 器"));
+    m_pageControlMain->addTab(m_itemListPage, QStringLiteral("素材・アイテム一覧"));
+    m_pageControlMain->addTab(m_reportPage, QStringLiteral("情報提供"));
+
+    layout->addWidget(m_panel1);
+    layout->addWidget(m_pageControlMain, 1);
+    setCentralWidget(central);
+}
+
+void TMainForm::placeCentred() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+QString TMainForm::dataFile(const QString& fileName) const {
+    return m_dataDirectory.isEmpty() ? DataFilePath(fileName) : dataFilePathIn(m_dataDirectory, fileName);
+}
+
+void TMainForm::RunStartup() {
+    CancelRequested = true;
+    DetailUpdating = false;
+    NumberEdited = false;
+    try {
+        runStartupSteps();
+    } catch (const Error& error) {
+        ui::showErrorBox(this, error.message());
+    } catch (const std::bad_alloc&) {
+        ui::showErrorBox(this, QStringLiteral("メモリが不足しています"));
+    }
+}
+
+void TMainForm::runStartupSteps() {
+    LoadPrepareData(dataFile(kPrepareFileName), PrepareDatas);
+}
+
+} // namespace trelkin

@@ -1,0 +1,121 @@
+#include "cli/data_commands.h"
+
+#include "data/common.h"
+#include "data/common_prepare.h"
+#include "data/cp932.h"
+#include "data/data_file_path.h"
+#include "data/error.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <functional>
+#include <ostream>
+
+namespace trelkin::cli {
+namespace {
+
+// Removes the flag from the arguments and tells whether it was there.
+bool takeFlag(std::vector<std::string>& arguments, const std::string& flag) {
+    const auto found = std::find(arguments.begin(), arguments.end(), flag);
+    if (found == arguments.end())
+        return false;
+    arguments.erase(found);
+    return true;
+}
+
+void expectArgumentCount(const std::vector<std::string>& arguments, size_t count) {
+    if (arguments.size() != count)
+        throw UsageError{"wrong number of arguments"};
+}
+
+std::string byteView(const QByteArray& bytes) {
+    return std::string(bytes.constData(), size_t(bytes.size()));
+}
+
+// UTF-8 text as code page 932; refuses a character that code page 932 cannot hold instead of changing it.
+std::string utf8ToCp932(const QByteArray& utf8) {
+    const QString text = QString::fromUtf8(utf8);
+    const std::string converted = toCp932(text);
+    const QString roundTrip = fromCp932(converted);
+    if (roundTrip != text) {
+        const auto mismatch = std::mismatch(text.begin(), text.end(), roundTrip.begin(), roundTrip.end());
+        const qsizetype at = mismatch.first - text.begin();
+        throw Error(QStringLiteral("%1 文字目はShift-JISに変換できません").arg(at + 1));
+    }
+    return converted;
+}
+
+void writeFileBytes(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) ||
+        !file.commit())
+        throw Error(QStringLiteral("ファイル %1 に書き込めません").arg(path));
+}
+
+int reportError(std::ostream& err, const Error& error) {
+    err << "trelkin-cli: " << error.message().toStdString() << '\n';
+    return kExitFailure;
+}
+
+struct DataFileCheck {
+    QString fileName;
+    std::function<std::string(const QString& path)> load; // returns what the file holds, in words
+};
+
+std::string loadRecipes(const QString& path) {
+    TPrepareDatas recipes;
+    LoadPrepareData(path, recipes);
+    return std::to_string(recipes.size()) + " recipes";
+}
+
+const std::vector<DataFileCheck>& dataFileChecks() {
+    static const std::vector<DataFileCheck> checks{
+        {kPrepareFileName, loadRecipes},
+    };
+    return checks;
+}
+
+} // namespace
+
+int packCommand(CommandContext& context) {
+    const bool convert = takeFlag(context.arguments, "--cp932");
+    expectArgumentCount(context.arguments, 2);
+    try {
+        const QByteArray plain = readFileBytes(QString::fromStdString(context.arguments[0]));
+        const std::string text = convert ? utf8ToCp932(plain) : byteView(plain);
+        writeFileBytes(QString::fromStdString(context.arguments[1]), scrambleText(text));
+        return kExitOk;
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+}
+
+int unpackCommand(CommandContext& context) {
+    const bool convert = takeFlag(context.arguments, "--utf8");
+    expectArgumentCount(context.arguments, 1);
+    try {
+        const std::string plain = UnscrambleText(byteView(readFileBytes(QString::fromStdString(context.arguments[0]))));
+        context.out << (convert ? fromCp932(plain).toStdString() : plain);
+        return kExitOk;
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+}
+
+int checkCommand(CommandContext& context) {
+    expectArgumentCount(context.arguments, 0);
+    int status = kExitOk;
+    for (const DataFileCheck& check : dataFileChecks()) {
+        context.out << check.fileName.toStdString() << ": ";
+        try {
+            context.out << check.load(dataFilePathIn(context.dataDirectory, check.fileName)) << '\n';
+        } catch (const Error& error) {
+            context.out << withFullStop(error.message()).toStdString() << '\n';
+            status = kExitFailure;
+        }
+    }
+    return status;
+}
+
+} // namespace trelkin::cli

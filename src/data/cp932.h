@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace trelkin {
+
+// Tables keep names as Windows code page 932 (Shift-JIS) bytes; text becomes Unicode only where it is shown.
+
+// A character that code page 932 cannot hold becomes "?".
+std::string toCp932(const QString& text);
+
+// An invalid byte sequence becomes U+FFFD.
+QString fromCp932(std::string_view bytes);
+
+// True for a byte that starts a double-byte character of code page 932.
+constexpr bool isCp932LeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+} // namespace trelkin

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace trelkin {
+
+// The one error type for the system's own failures. The message is UTF-8 text as the user sees it.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const QString& message);
+
+    QString message() const { return QString::fromUtf8(what()); }
+};
+
+// The text an error box shows: a full stop is appended when the message's last character sorts after ".",
+// so a message ending in Japanese text or a digit gets one and a message ending in ")" does not.
+QString withFullStop(const QString& message);
+
+} // namespace trelkin

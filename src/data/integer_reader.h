@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace trelkin {
+
+// The one integer reader of every loader and input field: leading spaces, an optional sign, then decimal
+// digits, or hexadecimal digits after "$", "x", "X", "0x" or "0X"; nothing may follow the digits, and the
+// value must fit a 32-bit signed integer. Anything else has no value.
+std::optional<std::int32_t> readInteger(std::string_view text);
+
+// readInteger, with a fallback for text that is no integer.
+std::int32_t readIntegerOr(std::string_view text, std::int32_t fallback);
+
+} // namespace trelkin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace trelkin::ui {
+
+// A tab bar whose tabs all have one fixed size, whatever their captions.
+class FixedSizeTabBar : public QTabBar {
+    Q_OBJECT
+public:
+    explicit FixedSizeTabBar(QSize tabSize, QWidget* parent = nullptr);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override;
+
+private:
+    QSize m_tabSize;
+};
+
+// Pages with fixed-size tabs at a chosen edge.
+class FixedTabWidget : public QTabWidget {
+    Q_OBJECT
+public:
+    FixedTabWidget(QSize tabSize, QTabWidget::TabPosition position, QWidget* parent = nullptr);
+};
+
+} // namespace trelkin::ui

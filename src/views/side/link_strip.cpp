@@ -1,0 +1,33 @@
+#include "views/side/link_strip.h"
+
+#include <QMouseEvent>
+
+namespace trelkin {
+namespace {
+
+constexpr int kStripHeight = 21;
+const QColor kNavy(0, 0, 128);
+
+} // namespace
+
+LinkStrip::LinkStrip(QWidget* parent) : QLabel(QStringLiteral("Brakmoorのページへ"), parent) {
+    setObjectName(QStringLiteral("Panel1"));
+    setFixedHeight(kStripHeight);
+    setFrameShape(QFrame::Box);
+    setAlignment(Qt::AlignCenter);
+    setCursor(Qt::PointingHandCursor);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    QPalette navyText = palette();
+    navyText.setColor(QPalette::WindowText, kNavy);
+    setPalette(navyText);
+}
+
+void LinkStrip::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace trelkin
