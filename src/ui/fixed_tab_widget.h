@@ -5,7 +5,8 @@
 
 namespace trelkin::ui {
 
-// A tab bar whose tabs all have one fixed size, whatever their captions.
+// A tab bar whose tabs all have one fixed size, whatever their captions. The caption is centred over the
+// whole tab, without the style's label margins, so that a long caption still fits.
 class FixedSizeTabBar : public QTabBar {
     Q_OBJECT
 public:
@@ -14,6 +15,7 @@ public:
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QSize m_tabSize;
