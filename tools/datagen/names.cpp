@@ -2,9 +2,9 @@
 
 namespace datagen {
 
-const std::string &elementEffectName(Element element) {
-    static const std::array<std::string, kElementCount> names = {
-        "", "火属性", "水属性", "雷属性", "龍属性", "毒属性", "麻痺属性", "睡眠属性"};
+const std::string& elementEffectName(Element element) {
+    static const std::array<std::string, kElementCount> names = {"",       "火属性", "水属性",   "雷属性",
+                                                                 "龍属性", "毒属性", "麻痺属性", "睡眠属性"};
     return names[static_cast<std::size_t>(element)];
 }
 
@@ -12,27 +12,27 @@ bool isStatusElement(Element element) {
     return element == Element::Poison || element == Element::Paralysis || element == Element::Sleep;
 }
 
-const std::vector<Monster> &monsters() {
+const std::vector<Monster>& monsters() {
     using E = Element;
     using B = Body;
     static const std::vector<Monster> list = {
-        {"鋼竜", E::None, B::Dragon},         {"雷牙狼", E::Thunder, B::Beast},    {"紅蓮獅", E::Fire, B::Beast},
-        {"氷鱗魚", E::Water, B::Fish},        {"毒棘蜥", E::Poison, B::Reptile},   {"岩殻亀", E::None, B::Reptile},
-        {"蒼鬼竜", E::Dragon, B::Dragon},     {"翠甲蟲", E::Paralysis, B::Bug},    {"焔尾竜", E::Fire, B::Dragon},
-        {"霧鰭鮫", E::Water, B::Fish},        {"双角獣", E::None, B::Beast},       {"泥沼蛙", E::Sleep, B::Fish},
-        {"嵐翼鷲", E::Thunder, B::Bird},      {"影爪猿", E::Sleep, B::Beast},      {"溶岩蟹", E::Fire, B::Fish},
-        {"紫電蛇", E::Thunder, B::Reptile},   {"銀鱗竜", E::Dragon, B::Dragon},    {"月光蛾", E::Sleep, B::Bug},
-        {"痺糸蜘", E::Paralysis, B::Bug},     {"白嶺竜", E::Water, B::Dragon},     {"朱羽鳥", E::Fire, B::Bird},
-        {"腐毒蛙", E::Poison, B::Fish},       {"鉄爪熊", E::None, B::Beast},       {"黒曜獅", E::Dragon, B::Beast},
-        {"砂塵蛇", E::None, B::Reptile},      {"霜牙狼", E::Water, B::Beast},      {"砂金蠍", E::Poison, B::Bug},
-        {"紅玉蜂", E::Paralysis, B::Bug},     {"天穿竜", E::Thunder, B::Dragon},   {"睡角羊", E::Sleep, B::Beast},
-        {"冥府竜", E::Dragon, B::Dragon},     {"灰燼鳥", E::Fire, B::Bird},        {"夜翼鴉", E::None, B::Bird},
-        {"碧鱗竜", E::Water, B::Dragon},      {"雷角鹿", E::Thunder, B::Beast},    {"大鋏蟹", E::None, B::Fish},
+        {"鋼竜", E::None, B::Dragon},       {"雷牙狼", E::Thunder, B::Beast},  {"紅蓮獅", E::Fire, B::Beast},
+        {"氷鱗魚", E::Water, B::Fish},      {"毒棘蜥", E::Poison, B::Reptile}, {"岩殻亀", E::None, B::Reptile},
+        {"蒼鬼竜", E::Dragon, B::Dragon},   {"翠甲蟲", E::Paralysis, B::Bug},  {"焔尾竜", E::Fire, B::Dragon},
+        {"霧鰭鮫", E::Water, B::Fish},      {"双角獣", E::None, B::Beast},     {"泥沼蛙", E::Sleep, B::Fish},
+        {"嵐翼鷲", E::Thunder, B::Bird},    {"影爪猿", E::Sleep, B::Beast},    {"溶岩蟹", E::Fire, B::Fish},
+        {"紫電蛇", E::Thunder, B::Reptile}, {"銀鱗竜", E::Dragon, B::Dragon},  {"月光蛾", E::Sleep, B::Bug},
+        {"痺糸蜘", E::Paralysis, B::Bug},   {"白嶺竜", E::Water, B::Dragon},   {"朱羽鳥", E::Fire, B::Bird},
+        {"腐毒蛙", E::Poison, B::Fish},     {"鉄爪熊", E::None, B::Beast},     {"黒曜獅", E::Dragon, B::Beast},
+        {"砂塵蛇", E::None, B::Reptile},    {"霜牙狼", E::Water, B::Beast},    {"砂金蠍", E::Poison, B::Bug},
+        {"紅玉蜂", E::Paralysis, B::Bug},   {"天穿竜", E::Thunder, B::Dragon}, {"睡角羊", E::Sleep, B::Beast},
+        {"冥府竜", E::Dragon, B::Dragon},   {"灰燼鳥", E::Fire, B::Bird},      {"夜翼鴉", E::None, B::Bird},
+        {"碧鱗竜", E::Water, B::Dragon},    {"雷角鹿", E::Thunder, B::Beast},  {"大鋏蟹", E::None, B::Fish},
     };
     return list;
 }
 
-const std::vector<std::string> &bodyParts(Body body) {
+const std::vector<std::string>& bodyParts(Body body) {
     static const std::array<std::vector<std::string>, 6> parts = {{
         {"甲殻", "堅殻", "鱗", "上鱗", "爪", "牙", "翼膜", "尻尾", "角", "逆鱗", "宝玉", "骨髄"},
         {"毛皮", "剛毛", "牙", "爪", "角", "尻尾", "大骨", "背甲", "宝玉"},
@@ -44,26 +44,26 @@ const std::vector<std::string> &bodyParts(Body body) {
     return parts[static_cast<std::size_t>(body)];
 }
 
-const std::vector<Gathered> &gatheredMaterials() {
+const std::vector<Gathered>& gatheredMaterials() {
     using K = MaterialKind;
     static const std::vector<Gathered> list = {
-        {"鉄鉱石", K::Ore},     {"銀鉱石", K::Ore},       {"蒼鉄鉱", K::Ore},       {"霊銅鉱", K::Ore},
-        {"黒曜石", K::Ore},     {"紅蓮石", K::Ore},       {"雷光石", K::Ore},       {"氷結石", K::Ore},
-        {"翠玉石", K::Ore},     {"月長石", K::Ore},       {"白金鉱", K::Ore},       {"大地の晶石", K::Ore},
-        {"砂鉄", K::Ore},       {"燃石炭", K::Ore},       {"薬草", K::Plant},       {"霧草", K::Plant},
-        {"苦味草", K::Plant},   {"燃え草", K::Plant},     {"月光茸", K::Plant},     {"赤茸", K::Plant},
-        {"青茸", K::Plant},     {"眠り草", K::Plant},     {"痺れ茸", K::Plant},     {"毒茸", K::Plant},
-        {"香木の実", K::Plant}, {"光苔", K::Plant},       {"野蜂の蜜", K::Plant},   {"蛍火虫", K::Insect},
-        {"鎧羽虫", K::Insect},  {"大甲虫", K::Insect},    {"砂地虫", K::Insect},    {"蜂の巣", K::Insect},
-        {"灼熱袋", K::Organ},   {"雷光袋", K::Organ},     {"水流袋", K::Organ},     {"猛毒袋", K::Organ},
-        {"痺れ袋", K::Organ},   {"眠り袋", K::Organ},     {"氷結袋", K::Organ},     {"清水", K::Liquid},
-        {"岩清水", K::Liquid},  {"樹液", K::Liquid},      {"獣脂", K::Liquid},      {"獣骨", K::Bone},
-        {"竜骨", K::Bone},      {"古びた骨", K::Bone},    {"巨獣の大骨", K::Bone},
+        {"鉄鉱石", K::Ore},     {"銀鉱石", K::Ore},    {"蒼鉄鉱", K::Ore},      {"霊銅鉱", K::Ore},
+        {"黒曜石", K::Ore},     {"紅蓮石", K::Ore},    {"雷光石", K::Ore},      {"氷結石", K::Ore},
+        {"翠玉石", K::Ore},     {"月長石", K::Ore},    {"白金鉱", K::Ore},      {"大地の晶石", K::Ore},
+        {"砂鉄", K::Ore},       {"燃石炭", K::Ore},    {"薬草", K::Plant},      {"霧草", K::Plant},
+        {"苦味草", K::Plant},   {"燃え草", K::Plant},  {"月光茸", K::Plant},    {"赤茸", K::Plant},
+        {"青茸", K::Plant},     {"眠り草", K::Plant},  {"痺れ茸", K::Plant},    {"毒茸", K::Plant},
+        {"香木の実", K::Plant}, {"光苔", K::Plant},    {"野蜂の蜜", K::Plant},  {"蛍火虫", K::Insect},
+        {"鎧羽虫", K::Insect},  {"大甲虫", K::Insect}, {"砂地虫", K::Insect},   {"蜂の巣", K::Insect},
+        {"灼熱袋", K::Organ},   {"雷光袋", K::Organ},  {"水流袋", K::Organ},    {"猛毒袋", K::Organ},
+        {"痺れ袋", K::Organ},   {"眠り袋", K::Organ},  {"氷結袋", K::Organ},    {"清水", K::Liquid},
+        {"岩清水", K::Liquid},  {"樹液", K::Liquid},   {"獣脂", K::Liquid},     {"獣骨", K::Bone},
+        {"竜骨", K::Bone},      {"古びた骨", K::Bone}, {"巨獣の大骨", K::Bone},
     };
     return list;
 }
 
-const std::vector<ProductBase> &productBases() {
+const std::vector<ProductBase>& productBases() {
     using F = Family;
     static const std::vector<ProductBase> list = {
         {"癒し薬", F::Medicine, "薬", "体力を回復する"},
@@ -98,60 +98,44 @@ const std::vector<ProductBase> &productBases() {
     return list;
 }
 
-const std::vector<Qualifier> &craftQualifiers() {
+const std::vector<Qualifier>& craftQualifiers() {
     static const std::vector<Qualifier> list = {
-        {"", "狩人に広く使われている"},
-        {"上", "効き目を高めた"},
-        {"特製", "腕利きの職人が仕立てた"},
-        {"秘伝", "秘伝の製法で作られた"},
-        {"濃縮", "成分を濃く煮詰めた"},
-        {"携帯", "持ち運びやすく改良した"},
-        {"速効", "すぐに効き目が現れる"},
-        {"万能", "さまざまな場面で役に立つ"},
-        {"高級", "上等な素材を惜しまず使った"},
-        {"古式", "昔ながらの製法を守った"},
-        {"野戦", "狩り場で手早く作れる"},
-        {"大", "量をたっぷり増やした"},
-        {"小", "少量ずつ小分けにした"},
-        {"精製", "不純物を丁寧に取り除いた"},
-        {"強化", "素材を足して力を強めた"},
-        {"熟成", "長い時間をかけて寝かせた"},
+        {"", "狩人に広く使われている"},         {"上", "効き目を高めた"},
+        {"特製", "腕利きの職人が仕立てた"},     {"秘伝", "秘伝の製法で作られた"},
+        {"濃縮", "成分を濃く煮詰めた"},         {"携帯", "持ち運びやすく改良した"},
+        {"速効", "すぐに効き目が現れる"},       {"万能", "さまざまな場面で役に立つ"},
+        {"高級", "上等な素材を惜しまず使った"}, {"古式", "昔ながらの製法を守った"},
+        {"野戦", "狩り場で手早く作れる"},       {"大", "量をたっぷり増やした"},
+        {"小", "少量ずつ小分けにした"},         {"精製", "不純物を丁寧に取り除いた"},
+        {"強化", "素材を足して力を強めた"},     {"熟成", "長い時間をかけて寝かせた"},
         {"簡易", "手に入りやすい素材で作った"},
     };
     return list;
 }
 
-const std::vector<Qualifier> &alchemyQualifiers() {
+const std::vector<Qualifier>& alchemyQualifiers() {
     static const std::vector<Qualifier> list = {
-        {"", "錬金術で生み出された"},
-        {"紅蓮", "燃えさかる炎の力を帯びた"},
-        {"蒼氷", "凍てつく冷気をまとった"},
-        {"雷鳴", "激しい雷の力を帯びた"},
-        {"翠嵐", "吹き荒れる風の力を秘めた"},
-        {"冥府", "底知れぬ龍の気配を漂わせる"},
-        {"白銀", "白く輝く銀を溶かし込んだ"},
-        {"黄金", "黄金色に光り輝く"},
-        {"漆黒", "光を吸い込むほど黒い"},
-        {"月影", "月の光を浴びて育った"},
-        {"陽炎", "ゆらめく熱気を閉じ込めた"},
-        {"深淵", "深い谷底で見つかった"},
-        {"天空", "空高くから降ってきた"},
-        {"大地", "大地の力を吸い上げた"},
-        {"古代", "古代の技術で精錬された"},
-        {"霊峰", "霊峰の頂で清められた"},
+        {"", "錬金術で生み出された"},         {"紅蓮", "燃えさかる炎の力を帯びた"},
+        {"蒼氷", "凍てつく冷気をまとった"},   {"雷鳴", "激しい雷の力を帯びた"},
+        {"翠嵐", "吹き荒れる風の力を秘めた"}, {"冥府", "底知れぬ龍の気配を漂わせる"},
+        {"白銀", "白く輝く銀を溶かし込んだ"}, {"黄金", "黄金色に光り輝く"},
+        {"漆黒", "光を吸い込むほど黒い"},     {"月影", "月の光を浴びて育った"},
+        {"陽炎", "ゆらめく熱気を閉じ込めた"}, {"深淵", "深い谷底で見つかった"},
+        {"天空", "空高くから降ってきた"},     {"大地", "大地の力を吸い上げた"},
+        {"古代", "古代の技術で精錬された"},   {"霊峰", "霊峰の頂で清められた"},
         {"紫電", "紫色の稲妻を封じ込めた"},
     };
     return list;
 }
 
-const std::vector<Qualifier> &productGrades() {
+const std::vector<Qualifier>& productGrades() {
     static const std::vector<Qualifier> list = {
         {"", ""}, {"・改", "の改良品"}, {"・極", "の極上品"}, {"・真", "の最高級品"}, {"・覇", "の究極品"},
     };
     return list;
 }
 
-const std::vector<MaterialKind> &preferredKinds(Family family) {
+const std::vector<MaterialKind>& preferredKinds(Family family) {
     using K = MaterialKind;
     static const std::array<std::vector<MaterialKind>, kFamilyCount> kinds = {{
         {K::Plant, K::Insect, K::Liquid},
@@ -161,7 +145,7 @@ const std::vector<MaterialKind> &preferredKinds(Family family) {
     return kinds[static_cast<std::size_t>(family)];
 }
 
-const std::vector<std::string> &stapleMaterials(Family family) {
+const std::vector<std::string>& stapleMaterials(Family family) {
     static const std::array<std::vector<std::string>, kFamilyCount> staples = {{
         {"薬草", "清水"},
         {"燃え草", "獣骨"},
@@ -170,7 +154,7 @@ const std::vector<std::string> &stapleMaterials(Family family) {
     return staples[static_cast<std::size_t>(family)];
 }
 
-const std::vector<SkillTheme> &skillThemes() {
+const std::vector<SkillTheme>& skillThemes() {
     static const std::vector<SkillTheme> list = {
         {"攻撃", "攻撃力", "攻撃力が", "上がる", "下がる"},
         {"防御", "防御力", "防御力が", "上がる", "下がる"},
@@ -265,30 +249,30 @@ const std::vector<SkillTheme> &skillThemes() {
     return list;
 }
 
-const std::vector<SeriesStem> &armorStems() {
+const std::vector<SeriesStem>& armorStems() {
     static const std::vector<SeriesStem> list = {
-        {"鬼武者", false}, {"夜叉", false},     {"天狗", false},     {"風魔", false},     {"影縫", false},
-        {"羅刹", false},   {"不動", false},     {"白銀", false},     {"紅蓮", false},     {"蒼天", false},
-        {"翠嵐", false},   {"月影", false},     {"陽炎", false},     {"鉄騎", false},     {"雷神", false},
-        {"風神", false},   {"山嶽", false},     {"金剛", false},     {"般若", false},     {"修羅", false},
-        {"鳳凰", false},   {"麒麟", false},     {"玄武", false},     {"朱雀", false},     {"白虎", false},
-        {"青龍", false},   {"武者", false},     {"忍", false},       {"御庭番", false},   {"侍", false},
-        {"ガルド", true},  {"ヴァイス", true},  {"ロゼ", true},      {"バルク", true},    {"レイヴン", true},
-        {"クロウ", true},  {"ファルク", true},  {"ゼノ", true},      {"アルマ", true},    {"グレイ", true},
-        {"ノクス", true},  {"セラフ", true},    {"ヴォルグ", true},  {"ラグナ", true},    {"ジーク", true},
-        {"ブレイズ", true}, {"フロスト", true}, {"ストーム", true},  {"シャドウ", true},  {"アイアン", true},
-        {"スティール", true}, {"シルバー", true}, {"ゴールド", true}, {"クリムゾン", true}, {"アズール", true},
-        {"エメラ", true},  {"オニキス", true},  {"ルーン", true},    {"ミスト", true},    {"ヴェイン", true},
-        {"ドレイク", true}, {"グリフ", true},   {"ハウンド", true},  {"バイパー", true},  {"ヘリオ", true},
-        {"ルナ", true},    {"ソル", true},      {"テラ", true},      {"アクア", true},    {"ヴォルト", true},
-        {"ゲイル", true},  {"カイザー", true},  {"ナイト", true},    {"パラディン", true}, {"レンジャー", true},
-        {"スカル", true},  {"ホーク", true},    {"ファング", true},  {"ウルフ", true},    {"タイガ", true},
-        {"ベア", true},    {"コメット", true},  {"ネビュラ", true},  {"オーロラ", true},  {"ブリッツ", true},
+        {"鬼武者", false},    {"夜叉", false},    {"天狗", false},        {"風魔", false},      {"影縫", false},
+        {"羅刹", false},      {"不動", false},    {"白銀", false},        {"紅蓮", false},      {"蒼天", false},
+        {"翠嵐", false},      {"月影", false},    {"陽炎", false},        {"鉄騎", false},      {"雷神", false},
+        {"風神", false},      {"山嶽", false},    {"金剛", false},        {"般若", false},      {"修羅", false},
+        {"鳳凰", false},      {"麒麟", false},    {"玄武", false},        {"朱雀", false},      {"白虎", false},
+        {"青龍", false},      {"武者", false},    {"忍", false},          {"御庭番", false},    {"侍", false},
+        {"ガルド", true},     {"ヴァイス", true}, {"ロゼ", true},         {"バルク", true},     {"レイヴン", true},
+        {"クロウ", true},     {"ファルク", true}, {"ゼノ", true},         {"アルマ", true},     {"グレイ", true},
+        {"ノクス", true},     {"セラフ", true},   {"ヴォルグ", true},     {"ラグナ", true},     {"ジーク", true},
+        {"ブレイズ", true},   {"フロスト", true}, {"ストーム", true},     {"シャドウ", true},   {"アイアン", true},
+        {"スティール", true}, {"シルバー", true}, {"ゴールド", true},     {"クリムゾン", true}, {"アズール", true},
+        {"エメラ", true},     {"オニキス", true}, {"ルーン", true},       {"ミスト", true},     {"ヴェイン", true},
+        {"ドレイク", true},   {"グリフ", true},   {"ハウンド", true},     {"バイパー", true},   {"ヘリオ", true},
+        {"ルナ", true},       {"ソル", true},     {"テラ", true},         {"アクア", true},     {"ヴォルト", true},
+        {"ゲイル", true},     {"カイザー", true}, {"ヴァルキリー", true}, {"パラディン", true}, {"レンジャー", true},
+        {"スカル", true},     {"ホーク", true},   {"ファング", true},     {"ウルフ", true},     {"タイガ", true},
+        {"ベア", true},       {"コメット", true}, {"ネビュラ", true},     {"オーロラ", true},   {"ブリッツ", true},
     };
     return list;
 }
 
-const SlotWords &slotSuffixes(bool katakana, bool light) {
+const SlotWords& slotSuffixes(bool katakana, bool light) {
     static const std::array<SlotWords, 4> sets = {{
         {"兜", "胴当て", "篭手", "腰当て", "脚絨"},
         {"鉢金", "胴衣", "手甲", "腰巻", "脚半"},
@@ -298,20 +282,20 @@ const SlotWords &slotSuffixes(bool katakana, bool light) {
     return sets[(katakana ? 2 : 0) + (light ? 1 : 0)];
 }
 
-const std::vector<std::string> &seriesVariants() {
+const std::vector<std::string>& seriesVariants() {
     static const std::vector<std::string> list = {"", "S", "X", "改"};
     return list;
 }
 
-const std::vector<std::string> &wearerTitles() {
+const std::vector<std::string>& wearerTitles() {
     static const std::vector<std::string> list = {
-        "旅人", "職人", "猟師", "剣士", "巫女", "騎士",   "学者",   "商人", "漁師", "番兵", "見習い",
+        "旅人", "職人",   "猟師", "剣士", "巫女",   "騎士",   "学者", "商人", "漁師", "番兵", "見習い",
         "隠者", "踊り子", "楽士", "山伏", "船乗り", "鍛冶師", "薬師", "狩人", "鷹匠", "密偵", "吟遊詩人",
     };
     return list;
 }
 
-const std::vector<std::string> &accessoryNouns(int slot) {
+const std::vector<std::string>& accessoryNouns(int slot) {
     static const std::array<std::vector<std::string>, kSlotCount> nouns = {{
         {"鉢巻", "髪飾り", "眼帯", "面"},
         {"胸当て", "肩掛け"},
@@ -322,50 +306,51 @@ const std::vector<std::string> &accessoryNouns(int slot) {
     return nouns[static_cast<std::size_t>(slot)];
 }
 
-const std::vector<SharedPiece> &sharedPieces() {
+const std::vector<SharedPiece>& sharedPieces() {
     static const std::vector<SharedPiece> list = {
         {"装束", 1, 3}, {"外套", 1, 2}, {"袴", 3, 4}, {"護符", 0, 2}, {"法衣", 0, 1},
     };
     return list;
 }
 
-const std::vector<WeaponStem> &weaponStems() {
+const std::vector<WeaponStem>& weaponStems() {
     using E = Element;
     static const std::vector<WeaponStem> list = {
-        {"鉄", E::None, false},          {"鋼", E::None, false},          {"黒鉄", E::None, false},
-        {"白銀", E::None, false},        {"骨", E::None, false},          {"岩", E::None, false},
-        {"炎", E::Fire, false},          {"紅蓮", E::Fire, false},        {"氷", E::Water, false},
-        {"蒼波", E::Water, false},       {"雷", E::Thunder, false},       {"紫電", E::Thunder, false},
-        {"冥", E::Dragon, false},        {"滅龍", E::Dragon, false},      {"毒", E::Poison, false},
-        {"腐蝕", E::Poison, false},      {"痺", E::Paralysis, false},     {"縛", E::Paralysis, false},
-        {"夢", E::Sleep, false},         {"宵", E::Sleep, false},         {"アイアン", E::None, true},
-        {"スティール", E::None, true},   {"シルバー", E::None, true},     {"ロック", E::None, true},
-        {"ブレイズ", E::Fire, true},     {"クリムゾン", E::Fire, true},   {"フレア", E::Fire, true},
-        {"フロスト", E::Water, true},    {"アクア", E::Water, true},      {"アズール", E::Water, true},
-        {"ヴォルト", E::Thunder, true},  {"ストーム", E::Thunder, true},  {"スパーク", E::Thunder, true},
-        {"ドラグ", E::Dragon, true},     {"シャドウ", E::Dragon, true},   {"ラグナ", E::Dragon, true},
-        {"ヴェノム", E::Poison, true},   {"トキシック", E::Poison, true}, {"スタン", E::Paralysis, true},
-        {"ショック", E::Paralysis, true}, {"ナイトメア", E::Sleep, true}, {"ドリーム", E::Sleep, true},
+        {"鉄", E::None, false},           {"鋼", E::None, false},          {"黒鉄", E::None, false},
+        {"白銀", E::None, false},         {"骨", E::None, false},          {"岩", E::None, false},
+        {"炎", E::Fire, false},           {"紅蓮", E::Fire, false},        {"氷", E::Water, false},
+        {"蒼波", E::Water, false},        {"雷", E::Thunder, false},       {"紫電", E::Thunder, false},
+        {"冥", E::Dragon, false},         {"滅龍", E::Dragon, false},      {"毒", E::Poison, false},
+        {"腐蝕", E::Poison, false},       {"痺", E::Paralysis, false},     {"縛", E::Paralysis, false},
+        {"夢", E::Sleep, false},          {"宵", E::Sleep, false},         {"アイアン", E::None, true},
+        {"スティール", E::None, true},    {"シルバー", E::None, true},     {"ロック", E::None, true},
+        {"ブレイズ", E::Fire, true},      {"クリムゾン", E::Fire, true},   {"フレア", E::Fire, true},
+        {"フロスト", E::Water, true},     {"アクア", E::Water, true},      {"アズール", E::Water, true},
+        {"ヴォルト", E::Thunder, true},   {"ストーム", E::Thunder, true},  {"スパーク", E::Thunder, true},
+        {"ドラグ", E::Dragon, true},      {"シャドウ", E::Dragon, true},   {"ラグナ", E::Dragon, true},
+        {"ヴェノム", E::Poison, true},    {"トキシック", E::Poison, true}, {"スタン", E::Paralysis, true},
+        {"ショック", E::Paralysis, true}, {"ナイトメア", E::Sleep, true},  {"ドリーム", E::Sleep, true},
     };
     return list;
 }
 
-const std::vector<WeaponClass> &weaponClasses() {
+const std::vector<WeaponClass>& weaponClasses() {
     static const std::vector<WeaponClass> list = {
-        {"片手剣", 80, 100, {"刀", "剣", "小太刀"}, {"ソード", "ブレード", "エッジ"}},
-        {"双剣", 60, 90, {"双刃", "双剣", "双牙"}, {"ツインダガー", "ツインエッジ", "デュアルブレード"}},
-        {"大剣", 130, 120, {"大剣", "斬馬刀", "大太刀"}, {"バスター", "グレートソード", "クレイモア"}},
-        {"ハンマー", 120, 115, {"鎚", "大槌", "破砕鎚"}, {"ハンマー", "ブレイカー", "モール"}},
-        {"ランス", 100, 105, {"突槍", "槍", "重槍"}, {"ランス", "パイク", "スピア"}},
+        {"片手剣", 80, 70, {"刀", "剣", "小太刀"}, {"ソード", "ブレード", "エッジ"}},
+        {"双剣", 60, 65, {"双刃", "双剣", "双牙"}, {"ツインダガー", "ツインエッジ", "デュアルブレード"}},
+        {"大剣", 130, 80, {"大剣", "斬馬刀", "大太刀"}, {"バスター", "グレートソード", "クレイモア"}},
+        {"ハンマー", 120, 78, {"鎚", "大槌", "破砕鎚"}, {"ハンマー", "ブレイカー", "モール"}},
+        {"ランス", 100, 72, {"突槍", "槍", "重槍"}, {"ランス", "パイク", "スピア"}},
     };
     return list;
 }
 
-const std::vector<std::string> &epithets() {
+const std::vector<std::string>& epithets() {
     static const std::vector<std::string> list = {
-        "一閃", "烈火", "迅雷", "蒼天", "覇王", "極",   "月影", "紅蓮", "疾風", "白夜", "黒曜", "天翔", "残月", "雷鳴",
-        "氷華", "業火", "鬼哭", "羅刹", "神威", "流星", "暁",   "宵闇", "旋風", "破軍", "不知火", "朧", "鳴神", "天狼",
-        "金剛", "雪月花", "百鬼", "夜叉", "竜胆", "陽炎", "絶影", "断罪", "轟雷", "瑞雲", "無双", "阿吽",
+        "一閃", "烈火", "迅雷", "蒼天", "覇王",   "極",   "月影", "紅蓮", "疾風", "白夜",
+        "黒曜", "天翔", "残月", "雷鳴", "氷華",   "業火", "鬼哭", "羅刹", "神威", "流星",
+        "暁",   "宵闇", "旋風", "破軍", "不知火", "朧",   "鳴神", "天狼", "金剛", "雪月花",
+        "百鬼", "夜叉", "竜胆", "陽炎", "絶影",   "断罪", "轟雷", "瑞雲", "無双", "阿吽",
     };
     return list;
 }

@@ -10,7 +10,7 @@ namespace datagen {
 // splitmix64 with our own range helpers: standard distributions differ between library versions, and the demo data
 // must come out byte-identical everywhere.
 class Rng {
-  public:
+public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {
@@ -37,7 +37,7 @@ class Rng {
     std::size_t index(std::size_t size) { return static_cast<std::size_t>(uniform(0, static_cast<int>(size) - 1)); }
 
     // Index drawn with the given relative weights.
-    std::size_t weighted(const std::vector<int> &weights) {
+    std::size_t weighted(const std::vector<int>& weights) {
         int total = 0;
         for (int w : weights) {
             total += w;
@@ -50,15 +50,15 @@ class Rng {
         return i;
     }
 
-    template <class T> const T &pick(const std::vector<T> &items) { return items[index(items.size())]; }
+    template <class T> const T& pick(const std::vector<T>& items) { return items[index(items.size())]; }
 
-    template <class T> void shuffle(std::vector<T> &items) {
+    template <class T> void shuffle(std::vector<T>& items) {
         for (std::size_t i = items.size(); i > 1; --i) {
             std::swap(items[i - 1], items[index(i)]);
         }
     }
 
-  private:
+private:
     std::uint64_t state_;
 };
 
