@@ -76,8 +76,6 @@ QString TMainForm::dataFile(const QString& fileName) const {
 
 void TMainForm::RunStartup() {
     CancelRequested = true;
-    DetailUpdating = false;
-    NumberEdited = false;
     try {
         runStartupSteps();
     } catch (const Error& error) {
@@ -89,6 +87,8 @@ void TMainForm::RunStartup() {
 
 void TMainForm::runStartupSteps() {
     LoadPrepareData(dataFile(kPrepareFileName), PrepareDatas);
+    m_combinationPage->FillMaterialList(PrepareDatas);
+    m_combinationPage->BuildRecipeTree(PrepareDatas);
 }
 
 } // namespace trelkin

@@ -3,7 +3,6 @@
 #include "data/common_prepare.h"
 
 #include <QMainWindow>
-
 #include <atomic>
 
 class QTabWidget;
@@ -27,6 +26,7 @@ public:
 
     QTabWidget* pages() const { return m_pageControlMain; }
     const TPrepareDatas& prepareDatas() const { return PrepareDatas; }
+    CombinationPage* combinationPage() const { return m_combinationPage; }
 
 private:
     // Loads the data files and fills the views in a fixed order. The first error ends the sequence and is shown
@@ -40,8 +40,6 @@ private:
     QString m_dataDirectory;
     TPrepareDatas PrepareDatas;
     std::atomic_bool CancelRequested = true;
-    bool DetailUpdating = false;
-    bool NumberEdited = false;
 
     LinkStrip* m_panel1 = nullptr;
     QTabWidget* m_pageControlMain = nullptr;

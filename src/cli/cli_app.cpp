@@ -1,5 +1,7 @@
 #include "cli/cli_app.h"
 
+#include "cli/armour_commands.h"
+#include "cli/combination_commands.h"
 #include "cli/data_commands.h"
 
 #include <functional>
@@ -13,9 +15,11 @@ using Command = std::function<int(CommandContext&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"pack", packCommand},
-        {"unpack", unpackCommand},
-        {"check", checkCommand},
+        {"pack", packCommand},           {"unpack", unpackCommand},
+        {"check", checkCommand},         {"skills", skillsCommand},
+        {"armour", armourCommand},       {"evaluate", evaluateCommand},
+        {"materials", materialsCommand}, {"pairs", pairsCommand},
+        {"details", detailsCommand},     {"recipe-tree", recipeTreeCommand},
     };
     return table;
 }
@@ -28,6 +32,21 @@ Data files (DIR defaults to the directory of the executable):
   unpack [--utf8] FILE       write the plain text of a data file to standard output
                              (--utf8: convert the Shift-JIS text to UTF-8)
   check                      load every data file in DIR and report what it holds
+
+Recipes (names are given and printed as UTF-8; colours as words):
+  materials                  every material of the finder's first list, then the count
+  pairs MATERIAL             the partners of a material, the count, and how the material is made
+  details --item NAME | --no N | --pair A B
+                             every field of the recipe detail box and its derivation tree
+  recipe-tree                the whole sorted recipe tree, fully open, two spaces per level
+
+Armour (names are given and printed as UTF-8; columns are separated by tabs):
+  skills                     every row of the skill list
+  armour [--skill S] [--material M] [--slot 全て|頭|胴|腕|腰|脚] [--click COLUMN]...
+                             the armour search list after the given header clicks, then the count
+  evaluate [--head NAME] [--body NAME] [--arm NAME] [--waist NAME] [--leg NAME]
+                             the set's totals, skill and material grids (cells as colour:text)
+                             and activated skills
 )";
 
 int usage(std::ostream& err, const std::string& problem) {

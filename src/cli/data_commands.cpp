@@ -1,5 +1,7 @@
 #include "cli/data_commands.h"
 
+#include "cli/armour_commands.h"
+#include "cli/cli_output.h"
 #include "data/common.h"
 #include "data/common_prepare.h"
 #include "data/cp932.h"
@@ -7,7 +9,6 @@
 #include "data/error.h"
 
 #include <QSaveFile>
-
 #include <algorithm>
 #include <functional>
 #include <ostream>
@@ -53,11 +54,6 @@ void writeFileBytes(const QString& path, const std::string& bytes) {
         throw Error(QStringLiteral("ファイル %1 に書き込めません").arg(path));
 }
 
-int reportError(std::ostream& err, const Error& error) {
-    err << "trelkin-cli: " << error.message().toStdString() << '\n';
-    return kExitFailure;
-}
-
 struct DataFileCheck {
     QString fileName;
     std::function<std::string(const QString& path)> load; // returns what the file holds, in words
@@ -72,6 +68,7 @@ std::string loadRecipes(const QString& path) {
 const std::vector<DataFileCheck>& dataFileChecks() {
     static const std::vector<DataFileCheck> checks{
         {kPrepareFileName, loadRecipes},
+        {kGuardFileName, describeGuardFile},
     };
     return checks;
 }

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QTabBar>
 #include <QTabWidget>
-
 #include <gtest/gtest.h>
 
 namespace trelkin {
@@ -69,7 +68,7 @@ TEST(MainFormTest, MissingRecipeFileIsReportedAndTheWindowStillOpens) {
 
 TEST(MainFormTest, LoadsTheRecipeFileWithoutAnyBox) {
     DataDirectory dir;
-    dir.writeScrambled("prepare.dat", sjis("1,回復薬,薬草,アオキノコ,95,体力を回復する。,調合,1"));
+    dir.writeScrambled("prepare.dat", sjis("1,回復薬,薬草,青茸,95,体力を回復する。,調合,1"));
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
     EXPECT_TRUE(boxes.texts().isEmpty());

@@ -6,9 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace trelkin {
@@ -53,7 +51,7 @@ TEST(PackCommandTest, PackThenUnpackGivesBackEveryStorableText) {
 
 TEST(PackCommandTest, ConvertsUtf8ToShiftJisForTheLoaders) {
     DataDirectory dir;
-    const QString source = dir.writeRaw("prepare.txt", "1,回復薬,薬草,アオキノコ,95,体力を回復する～。,調合,1\n");
+    const QString source = dir.writeRaw("prepare.txt", "1,回復薬,薬草,青茸,95,体力を回復する～。,調合,1\n");
     const QString packed = dir.filePath("prepare.dat");
     ASSERT_EQ(runCli({"pack", "--cp932", source.toStdString(), packed.toStdString()}).status, cli::kExitOk);
     TPrepareDatas table;
@@ -87,19 +85,22 @@ TEST(CliTest, ReportsUsageErrorsWithStatusTwo) {
 TEST(CheckCommandTest, CountsRecordsOrShowsTheMessageOfTheErrorBox) {
     DataDirectory dir;
     dir.writeScrambled("prepare.dat", sjis("1,A,B,C,90,d,調合,1\n2,A,B,C,90,d,調合,1"));
+    dir.writeScrambled("guard.dat", "<guard/>");
+    const std::string guardLine = "guard.dat: 0 skill rows, 0/0/0/0/0 pieces\n";
     const CliRun good = runCli({"check"}, dir.path());
     EXPECT_EQ(good.status, cli::kExitOk);
-    EXPECT_EQ(good.out, "prepare.dat: 2 recipes\n");
+    EXPECT_EQ(good.out, "prepare.dat: 2 recipes\n" + guardLine);
 
     dir.writeScrambled("prepare.dat", sjis("1,A,B,C,90"));
     const CliRun bad = runCli({"--data-dir", dir.path().toStdString(), "check"});
     EXPECT_EQ(bad.status, cli::kExitFailure);
-    EXPECT_EQ(bad.out, "prepare.dat: リストのインデックスが範囲を超えています (5)\n");
+    EXPECT_EQ(bad.out, "prepare.dat: リストのインデックスが範囲を超えています (5)\n" + guardLine);
 
     QFile::remove(dir.filePath("prepare.dat"));
     const CliRun missing = runCli({"check"}, dir.path());
     EXPECT_EQ(missing.status, cli::kExitFailure);
-    EXPECT_EQ(missing.out, "prepare.dat: ファイル " + dir.filePath("prepare.dat").toStdString() + " は開けません.\n");
+    EXPECT_EQ(missing.out,
+              "prepare.dat: ファイル " + dir.filePath("prepare.dat").toStdString() + " は開けません.\n" + guardLine);
 }
 
 TEST(CheckCommandTest, TheExecutableFindsItsDataFromAnotherWorkingDirectory) {

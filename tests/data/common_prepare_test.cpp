@@ -49,13 +49,13 @@ TPrepareDatas read(std::string_view text) {
 }
 
 TEST(LoadPrepareDataTest, FillsEveryFieldInOrder) {
-    const TPrepareDatas table = read(sjis("12,回復薬,薬草,アオキノコ,95,体力を回復する。,調合,1\r\n"
-                                          "13,燃石炭,ニトロダケ,石炭,75,燃える石炭。,錬金,2,extra"));
+    const TPrepareDatas table = read(sjis("12,回復薬,薬草,青茸,95,体力を回復する。,調合,1\r\n"
+                                          "13,燃焼石,火薬茸,石炭,75,燃える石炭。,錬金,2,extra"));
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].No, 12);
     EXPECT_EQ(table[0].Item, sjis("回復薬"));
     EXPECT_EQ(table[0].Material1, sjis("薬草"));
-    EXPECT_EQ(table[0].Material2, sjis("アオキノコ"));
+    EXPECT_EQ(table[0].Material2, sjis("青茸"));
     EXPECT_EQ(table[0].Rate, 95);
     EXPECT_EQ(table[0].Description, sjis("体力を回復する。"));
     EXPECT_TRUE(table[0].Prepare);
@@ -125,7 +125,7 @@ TEST(LoadPrepareDataTest, TooFewFieldsStopsWithTheIndexOfTheMissingField) {
 
 TEST(LoadPrepareDataTest, AFileScrambledWithAnotherKeyFailsAsTooFewFields) {
     DataDirectory dir;
-    std::string wrongKey = sjis("1,回復薬,薬草,アオキノコ,95,説明,調合,1");
+    std::string wrongKey = sjis("1,回復薬,薬草,青茸,95,説明,調合,1");
     for (char& c : wrongKey)
         c = char(c ^ 0x55);
     TPrepareDatas table;
@@ -134,7 +134,7 @@ TEST(LoadPrepareDataTest, AFileScrambledWithAnotherKeyFailsAsTooFewFields) {
 
 TEST(LoadPrepareDataTest, ReadsALargeFile) {
     std::string text;
-    const std::string line = sjis("1,回復薬グレート,回復薬,ハチミツ,90,体力を大きく回復する。,調合,1\r\n");
+    const std::string line = sjis("1,上回復薬,回復薬,ハチミツ,90,体力を大きく回復する。,調合,1\r\n");
     constexpr int kLines = 60000;
     for (int i = 0; i < kLines; ++i)
         text += line;
@@ -142,7 +142,7 @@ TEST(LoadPrepareDataTest, ReadsALargeFile) {
     TPrepareDatas table;
     LoadPrepareData(dir.writeScrambled("prepare.dat", text), table);
     ASSERT_EQ(table.size(), size_t(kLines));
-    EXPECT_EQ(table.back().Item, sjis("回復薬グレート"));
+    EXPECT_EQ(table.back().Item, sjis("上回復薬"));
 }
 
 } // namespace

@@ -1,0 +1,174 @@
+#include "cli/armour_commands.h"
+
+#include "cli/cli_output.h"
+#include "data/armour_tables.h"
+#include "data/data_file_path.h"
+#include "data/integer_reader.h"
+#include "views/armour/armour_search.h"
+#include "views/armour/armour_selectors.h"
+#include "views/armour/evaluation.h"
+#include "views/armour/grid_cell_colour.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace trelkin::cli {
+namespace {
+
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+// "--name value" pairs in the order given; anything else is a usage error.
+Options takeOptions(const std::vector<std::string>& arguments, const std::set<std::string>& known) {
+    Options options;
+    for (size_t i = 0; i < arguments.size(); i += 2) {
+        if (!known.contains(arguments[i]))
+            throw UsageError{"unknown option '" + arguments[i] + "'"};
+        if (i + 1 == arguments.size())
+            throw UsageError{arguments[i] + " needs a value"};
+        options.emplace_back(arguments[i], arguments[i + 1]);
+    }
+    return options;
+}
+
+// One line of tab-separated code page 932 texts, written as UTF-8.
+template <typename Texts> void printLine(std::ostream& out, const Texts& texts) {
+    bool first = true;
+    for (const auto& text : texts) {
+        out << (first ? "" : "\t") << utf8(text);
+        first = false;
+    }
+    out << '\n';
+}
+
+// Loads the armour file of the data directory and runs the printer over it; load errors are reported.
+int withArmourTables(CommandContext& context, const std::function<void(const ArmourTables&)>& print) {
+    ArmourTables tables;
+    try {
+        loadArmourTables(dataFilePathIn(context.dataDirectory, kGuardFileName), tables);
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+    print(tables);
+    return kExitOk;
+}
+
+std::optional<ArmourSlot> slotArgument(const std::string& argument) {
+    const std::vector<std::string> choices = slotChoiceItems();
+    const auto found = std::find(choices.begin(), choices.end(), cp932Argument(argument));
+    if (found == choices.end())
+        throw UsageError{"unknown slot '" + argument + "'"};
+    return slotOfChoice(size_t(found - choices.begin()));
+}
+
+int columnArgument(const std::string& argument) {
+    const std::optional<std::int32_t> column = readInteger(argument);
+    if (!column || *column < 0 || *column >= std::int32_t(kSearchColumnCount))
+        throw UsageError{"no column '" + argument + "'"};
+    return *column;
+}
+
+// A grid cell as its colour word and its text: "blue:12", "red:-6", "blue:" for an empty cell.
+std::string colouredCell(const std::string& text, const Rgb& colour) {
+    return std::string(colourName(colour)) + ':' + utf8(text);
+}
+
+void printGrid(std::ostream& out, const char* caption, const std::vector<EvaluationRow>& rows,
+               Rgb (*colourOf)(std::string_view)) {
+    out << caption;
+    for (const ArmourSlot slot : kArmourSlots)
+        out << '\t' << utf8(slotCaption(slot));
+    out << '\t' << "計" << '\n';
+    for (const EvaluationRow& row : rows) {
+        out << utf8(row.Name);
+        for (const std::string& cell : row.Cells)
+            out << '\t' << colouredCell(cell, colourOf(cell));
+        out << '\t' << colouredCell(row.Total, colourOf(row.Total)) << '\n';
+    }
+}
+
+Rgb materialColour(std::string_view) {
+    return materialCellColour();
+}
+
+void printEvaluation(std::ostream& out, const ArmourSetEvaluation& evaluation) {
+    const std::pair<const char*, std::int32_t> totals[] = {
+        {"防御力", evaluation.TotalDef}, {"生産価格", evaluation.TotalProduction}, {"火", evaluation.TotalFire},
+        {"水", evaluation.TotalWater},   {"雷", evaluation.TotalThunder},          {"龍", evaluation.TotalDragon},
+    };
+    for (const auto& [caption, value] : totals)
+        out << caption << '\t' << value << '\n';
+    printGrid(out, "スキル値", evaluation.SkillRows, skillCellColour);
+    printGrid(out, "生産に必要な素材", evaluation.MaterialRows, materialColour);
+    out << "発動スキル" << '\n';
+    for (const std::string& skill : evaluation.ActivatedSkills)
+        out << utf8(skill) << '\n';
+}
+
+} // namespace
+
+int skillsCommand(CommandContext& context) {
+    takeOptions(context.arguments, {});
+    return withArmourTables(context, [&](const ArmourTables& tables) {
+        for (const SkillListRow& row : skillListRows(tables.SkillDatas))
+            printLine(context.out, std::array{row.Skill, row.Name, row.Range, row.Effect});
+    });
+}
+
+int armourCommand(CommandContext& context) {
+    std::string skill;
+    std::string material;
+    std::optional<ArmourSlot> slot;
+    std::vector<int> clicks;
+    for (const auto& [option, value] : takeOptions(context.arguments, {"--skill", "--material", "--slot", "--click"})) {
+        if (option == "--skill")
+            skill = cp932Argument(value);
+        else if (option == "--material")
+            material = cp932Argument(value);
+        else if (option == "--slot")
+            slot = slotArgument(value);
+        else
+            clicks.push_back(columnArgument(value));
+    }
+    return withArmourTables(context, [&](const ArmourTables& tables) {
+        std::vector<SearchRow> rows = searchArmour(tables, skill, material, slot);
+        SearchSortState sort;
+        sortSearchRows(rows, sort);
+        for (const int column : clicks) {
+            clickColumn(sort, column);
+            sortSearchRows(rows, sort);
+        }
+        for (const SearchRow& row : rows)
+            printLine(context.out, row);
+        context.out << utf8(countText(rows.size())) << '\n';
+    });
+}
+
+int evaluateCommand(CommandContext& context) {
+    const std::array<std::string, kArmourSlotCount> slotOptions{"--head", "--body", "--arm", "--waist", "--leg"};
+    ArmourSelection selection;
+    for (const auto& [option, value] :
+         takeOptions(context.arguments, std::set<std::string>(slotOptions.begin(), slotOptions.end()))) {
+        const auto slot = std::find(slotOptions.begin(), slotOptions.end(), option);
+        selection.Names[size_t(slot - slotOptions.begin())] = cp932Argument(value);
+    }
+    return withArmourTables(context, [&](const ArmourTables& tables) {
+        printEvaluation(context.out, EvaluateArmourSet(tables, selection));
+    });
+}
+
+std::string describeGuardFile(const QString& path) {
+    ArmourTables tables;
+    loadArmourTables(path, tables);
+    std::string pieces;
+    for (const ArmourSlot slot : kArmourSlots)
+        pieces += (pieces.empty() ? "" : "/") + std::to_string(tables.slotTable(slot).size());
+    return std::to_string(tables.SkillDatas.size()) + " skill rows, " + pieces + " pieces";
+}
+
+} // namespace trelkin::cli

@@ -1,0 +1,23 @@
+#include "cli/cli_output.h"
+
+#include "cli/cli_app.h"
+#include "data/cp932.h"
+
+#include <ostream>
+
+namespace trelkin::cli {
+
+std::string utf8(std::string_view cp932) {
+    return fromCp932(cp932).toStdString();
+}
+
+std::string cp932Argument(const std::string& argument) {
+    return toCp932(QString::fromStdString(argument));
+}
+
+int reportError(std::ostream& err, const Error& error) {
+    err << "trelkin-cli: " << withFullStop(error.message()).toStdString() << '\n';
+    return kExitFailure;
+}
+
+} // namespace trelkin::cli

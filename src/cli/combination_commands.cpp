@@ -1,0 +1,118 @@
+#include "cli/combination_commands.h"
+
+#include "cli/cli_output.h"
+#include "data/common_prepare.h"
+#include "data/data_file_path.h"
+#include "data/integer_reader.h"
+#include "views/combination/material_pairs.h"
+#include "views/combination/prepare_details.h"
+#include "views/combination/recipe_colour.h"
+#include "views/combination/recipe_tree.h"
+
+#include <functional>
+#include <ostream>
+
+namespace trelkin::cli {
+namespace {
+
+constexpr const char* kIndent = "  ";
+
+// Loads the recipe file of the data directory and runs the printer over it; load errors are reported.
+int withRecipes(CommandContext& context, const std::function<void(const TPrepareDatas&)>& print) {
+    TPrepareDatas recipes;
+    try {
+        LoadPrepareData(dataFilePathIn(context.dataDirectory, kPrepareFileName), recipes);
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+    print(recipes);
+    return kExitOk;
+}
+
+void printColouredNames(std::ostream& out, const TPrepareDatas& recipes, const std::vector<std::string>& names) {
+    const RecipesByItem byItem(recipes);
+    for (const std::string& name : names)
+        out << utf8(name) << '\t' << colourName(RecipeColour(recipes, byItem, name)) << '\n';
+}
+
+void printTree(std::ostream& out, const PrepareTree& tree) {
+    tree.visitDepthFirst([&](PrepareTree::NodeId id, int depth) {
+        const PrepareTree::Node& node = tree.node(id);
+        for (int level = 0; level < depth; ++level)
+            out << kIndent;
+        out << utf8(node.text) << '\t' << colourName(recipeKindColour(tree.recipes(), node.recipe)) << '\n';
+    });
+}
+
+void printField(std::ostream& out, const char* caption, const std::string& cp932Value) {
+    out << caption << '\t' << utf8(cp932Value) << '\n';
+}
+
+void printDetails(std::ostream& out, const TPrepareDatas& recipes, const PrepareDetails& details,
+                  std::int32_t shownNumber) {
+    out << "No：\t" << details.number.value_or(shownNumber) << '\n';
+    printField(out, "種類：", details.kindLabel);
+    printField(out, "調合アイテム：", details.item);
+    printField(out, "成功確率：", details.rate);
+    printField(out, "調合結果：", details.quantity);
+    printField(out, "アイテム解説：", details.description);
+    printField(out, "材料：", details.materials);
+    out << "派生図：\n";
+    printTree(out, *buildDerivationTree(recipes, details.recipes));
+}
+
+PrepareDetailsKey detailsKey(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 2 && arguments[0] == "--item")
+        return PrepareDetailsKey::byItem(cp932Argument(arguments[1]));
+    if (arguments.size() == 2 && arguments[0] == "--no") {
+        if (const auto number = readInteger(arguments[1]))
+            return PrepareDetailsKey::byNumber(*number);
+        throw UsageError{"--no needs a number"};
+    }
+    if (arguments.size() == 3 && arguments[0] == "--pair")
+        return PrepareDetailsKey::byPair(cp932Argument(arguments[1]), cp932Argument(arguments[2]));
+    throw UsageError{"details needs --item NAME, --no N or --pair A B"};
+}
+
+} // namespace
+
+int materialsCommand(CommandContext& context) {
+    if (!context.arguments.empty())
+        throw UsageError{"materials takes no arguments"};
+    return withRecipes(context, [&](const TPrepareDatas& recipes) {
+        const std::vector<std::string> materials = FillMaterialList(recipes);
+        printColouredNames(context.out, recipes, materials);
+        context.out << countLabel(materials.size()) << '\n';
+    });
+}
+
+int pairsCommand(CommandContext& context) {
+    if (context.arguments.size() != 1)
+        throw UsageError{"pairs needs one material"};
+    const std::string material = cp932Argument(context.arguments[0]);
+    return withRecipes(context, [&](const TPrepareDatas& recipes) {
+        const MaterialPartners partners = partnersOf(recipes, material);
+        printColouredNames(context.out, recipes, partners.partners);
+        context.out << partners.countLabel << '\n'
+                    << utf8(partners.kindLabel) << '\n'
+                    << utf8(partners.recipeLine) << '\n';
+    });
+}
+
+int detailsCommand(CommandContext& context) {
+    const PrepareDetailsKey key = detailsKey(context.arguments);
+    // A number comes from the number field itself, which then keeps it when no recipe has it.
+    const bool typedNumber = context.arguments[0] == "--no";
+    return withRecipes(context, [&](const TPrepareDatas& recipes) {
+        printDetails(context.out, recipes, ShowPrepareDetails(recipes, key, typedNumber), key.number);
+    });
+}
+
+int recipeTreeCommand(CommandContext& context) {
+    if (!context.arguments.empty())
+        throw UsageError{"recipe-tree takes no arguments"};
+    return withRecipes(context,
+                       [&](const TPrepareDatas& recipes) { printTree(context.out, *BuildRecipeTree(recipes)); });
+}
+
+} // namespace trelkin::cli

@@ -1,0 +1,105 @@
+#include "data/common_guard.h"
+
+#include "data/common.h"
+#include "data/integer_reader.h"
+#include "data/xml.h"
+
+namespace trelkin::guard {
+namespace {
+
+const std::string kYes = "Y";
+
+std::string childText(const QDomElement& parent, const QString& name) {
+    return xml::textOf(xml::childElement(parent, name));
+}
+
+std::int32_t childInteger(const QDomElement& parent, const QString& name) {
+    return xml::integerOf(childText(parent, name));
+}
+
+std::int32_t attributeInteger(const QDomElement& element, const QString& name) {
+    return xml::integerOf(xml::attributeOf(element, name));
+}
+
+// Only exactly "Y" grants a flag; a missing attribute reads as empty text.
+bool flag(const QDomElement& element, const QString& name) {
+    return xml::attributeOf(element, name) == kYes;
+}
+
+void readSkillRow(const QDomElement& row, TSkillData& skill) {
+    skill.Skill = childText(row, QStringLiteral("skill"));
+    skill.Name = childText(row, QStringLiteral("name"));
+    skill.RangeMin = childInteger(row, QStringLiteral("range_min"));
+    skill.RangeMax = childInteger(row, QStringLiteral("range_max"));
+    skill.Effect = childText(row, QStringLiteral("effect"));
+}
+
+void readSkillRows(const QDomElement& skillList, TSkillDatas& skills) {
+    const std::vector<QDomElement> rows = xml::childNodes(skillList);
+    skills.assign(rows.size(), TSkillData{});
+    for (size_t i = 0; i < rows.size(); ++i)
+        readSkillRow(rows[i], skills[i]);
+}
+
+// Materials and skill entries share one shape: the name as the child's text, the amount as one attribute.
+template <typename Entry>
+void readEntries(const QDomElement& list, const QString& amountAttribute, std::int32_t Entry::*amount,
+                 std::vector<Entry>& entries) {
+    const std::vector<QDomElement> children = xml::childNodes(list);
+    entries.assign(children.size(), Entry{});
+    for (size_t i = 0; i < children.size(); ++i) {
+        entries[i].Name = xml::textOf(children[i]);
+        entries[i].*amount = attributeInteger(children[i], amountAttribute);
+    }
+}
+
+void readPiece(const QDomElement& element, TEquipmentData& piece) {
+    piece.Name = childText(element, QStringLiteral("name"));
+    piece.Rare = childInteger(element, QStringLiteral("rare"));
+    piece.Def = childInteger(element, QStringLiteral("def"));
+    const QDomElement wearers = xml::childElement(element, QStringLiteral("enableequipment"));
+    piece.Male = flag(wearers, QStringLiteral("m"));
+    piece.Female = flag(wearers, QStringLiteral("f"));
+    piece.Swordsman = flag(wearers, QStringLiteral("s"));
+    piece.Gunner = flag(wearers, QStringLiteral("g"));
+    const QDomElement resistances = xml::childElement(element, QStringLiteral("attr"));
+    piece.Fire = attributeInteger(resistances, QStringLiteral("fire"));
+    piece.Water = attributeInteger(resistances, QStringLiteral("water"));
+    piece.Thunder = attributeInteger(resistances, QStringLiteral("thunder"));
+    piece.Dragon = attributeInteger(resistances, QStringLiteral("dragon"));
+    piece.Sale = readIntegerOr(childText(element, QStringLiteral("sale")), kNoSale);
+    piece.Production = childInteger(element, QStringLiteral("production"));
+    readEntries(xml::childElement(element, QStringLiteral("materials")), QStringLiteral("num"), &TMaterialData::Num,
+                piece.Materials);
+    readEntries(xml::childElement(element, QStringLiteral("skill")), QStringLiteral("val"), &TEquipmentSkillData::Val,
+                piece.Skills);
+}
+
+} // namespace
+
+void ReadEquipmentDatas(TEquipmentDatas& table, const QDomElement& slotElement) {
+    const std::vector<QDomElement> pieces = xml::childNodes(slotElement);
+    table.assign(pieces.size(), TEquipmentData{});
+    for (size_t i = 0; i < pieces.size(); ++i)
+        readPiece(pieces[i], table[i]);
+}
+
+void LoadGuardData(const QString& path, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas, TEquipmentDatas& BodyDatas,
+                   TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas, TEquipmentDatas& LegDatas) {
+    // Every table is emptied first, so a load that stops early leaves the later ones empty.
+    SkillDatas.clear();
+    for (TEquipmentDatas* table : {&HeadDatas, &BodyDatas, &ArmDatas, &WaistDatas, &LegDatas})
+        table->clear();
+
+    const QDomDocument document = xml::parseDocument(ReadScrambledFile(path));
+    const QDomElement root = document.documentElement();
+    const QDomElement armourList = xml::childElement(root, QStringLiteral("armorlist"));
+    readSkillRows(xml::childElement(root, QStringLiteral("skilllist")), SkillDatas);
+    ReadEquipmentDatas(HeadDatas, xml::childElement(armourList, QStringLiteral("head")));
+    ReadEquipmentDatas(BodyDatas, xml::childElement(armourList, QStringLiteral("body")));
+    ReadEquipmentDatas(ArmDatas, xml::childElement(armourList, QStringLiteral("arm")));
+    ReadEquipmentDatas(WaistDatas, xml::childElement(armourList, QStringLiteral("waist")));
+    ReadEquipmentDatas(LegDatas, xml::childElement(armourList, QStringLiteral("leg")));
+}
+
+} // namespace trelkin::guard

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trelkin::xml {
+
+// The lookups of the XML data files. A null element (a missing one, or a child node that is no element) reads
+// as an empty element: no children, no attributes, empty text. Texts come back as code page 932 bytes.
+
+// Parses the bytes as they are, so the document's XML declaration decides the decoding (UTF-8 without one).
+// External entities are never fetched: a DOCTYPE's system identifier is ignored and a reference to an external
+// entity reads as nothing. Throws Error with the parser's message, line and column.
+QDomDocument parseDocument(std::string_view bytes);
+
+// The first child element of that name (matched exactly); a null element when there is none.
+QDomElement childElement(const QDomElement& parent, const QString& name);
+
+// Every child node in document order, each as an element: comments and other nodes count like elements and read
+// as empty elements, so the list's size is the element's child node count.
+std::vector<QDomElement> childNodes(const QDomElement& element);
+
+// The element's text: empty for an empty element, else its one text node. Throws Error
+// "要素は単純テキストノードを含んでいません" for anything else (child elements, a comment, several nodes).
+std::string textOf(const QDomElement& element);
+
+// The attribute's value; empty text when it is missing.
+std::string attributeOf(const QDomElement& element, const QString& name);
+
+// The integer value of a text read from a document. Throws Error "'<text>' は整数ではありません".
+std::int32_t integerOf(std::string_view text);
+
+} // namespace trelkin::xml

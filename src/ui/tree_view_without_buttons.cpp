@@ -1,0 +1,12 @@
+#include "ui/tree_view_without_buttons.h"
+
+namespace trelkin::ui {
+
+TreeViewWithoutButtons::TreeViewWithoutButtons(QWidget* parent) : QTreeView(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+}
+
+void TreeViewWithoutButtons::drawBranches(QPainter*, const QRect&, const QModelIndex&) const {}
+
+} // namespace trelkin::ui

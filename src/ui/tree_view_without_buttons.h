@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace trelkin::ui {
+
+// A tree view that draws no open/close buttons and no lines at any level; it is meant to be shown fully open.
+class TreeViewWithoutButtons : public QTreeView {
+    Q_OBJECT
+public:
+    explicit TreeViewWithoutButtons(QWidget* parent = nullptr);
+
+protected:
+    void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
+};
+
+} // namespace trelkin::ui

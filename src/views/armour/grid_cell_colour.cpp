@@ -1,0 +1,15 @@
+#include "views/armour/grid_cell_colour.h"
+
+#include "views/armour/evaluation.h"
+
+namespace trelkin {
+
+Rgb skillCellColour(std::string_view cell) {
+    return cellValue(cell) < 0 ? kRed : kBlue;
+}
+
+Rgb materialCellColour() {
+    return kBlack;
+}
+
+} // namespace trelkin

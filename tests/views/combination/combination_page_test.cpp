@@ -1,0 +1,100 @@
+#include "app/main_form.h"
+#include "support/scrambled_fixture.h"
+#include "views/combination/combination_page.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace trelkin {
+namespace {
+
+using testing::DataDirectory;
+
+class CombinationPageTest : public ::testing::Test {
+protected:
+    CombinationPageTest() {
+        m_dir.writeScrambledUtf8("prepare.dat", QStringLiteral("1,回復薬,薬草,青茸,95,体力を回復する。,調合,1\n"
+                                                               "2,上回復薬,回復薬,ハチミツ,90,大きく回復する。,調合,1\n"
+                                                               "3,回復薬,薬草,ハチミツ,70,別の作り方。,錬金,2\n"
+                                                               "4,燃焼石,ハチミツ,薬草,75,燃える。,錬金,2\n"));
+        m_form = std::make_unique<TMainForm>(m_dir.path());
+        m_form->show();
+    }
+
+    template <typename Widget> Widget* find(const char* name) const {
+        auto* widget = m_form->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QString text(const char* label) const { return find<QLabel>(label)->text(); }
+
+    void choose(QListWidget* list, const QString& entry) const {
+        const QList<QListWidgetItem*> found = list->findItems(entry, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << entry.toStdString();
+        list->setCurrentItem(found.first());
+    }
+
+    DataDirectory m_dir;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+TEST_F(CombinationPageTest, ChoosingMaterialsFillsThePartnersAndTheDetailBox) {
+    auto* list1 = find<QListWidget>("LBPrepare1");
+    auto* list2 = find<QListWidget>("LBPrepare2");
+    EXPECT_EQ(list1->count(), 4);
+    EXPECT_EQ(text("Label13"), QStringLiteral("(4)"));
+
+    choose(list1, QStringLiteral("回復薬"));
+    EXPECT_EQ(text("Label16"), QStringLiteral("回復薬(70%) = 薬草 + ハチミツ"));
+    EXPECT_EQ(text("Label27"), QStringLiteral("[ 錬金 ]"));
+    EXPECT_EQ(text("Label19"), QStringLiteral("(1)"));
+    EXPECT_EQ(list1->currentItem()->foreground().color(), QColor(255, 128, 0));
+
+    choose(list1, QStringLiteral("ハチミツ"));
+    ASSERT_EQ(list2->count(), 3);
+    choose(list2, QStringLiteral("薬草"));
+    EXPECT_EQ(text("Label3"), QStringLiteral("燃焼石 = ハチミツ + 薬草"));
+    EXPECT_EQ(find<QTreeView>("TreeView2")->model()->rowCount(), 2) << "both orders of the pair";
+    EXPECT_EQ(find<QSpinBox>("SpinEdit1")->value(), 4);
+
+    choose(list1, QStringLiteral("薬草"));
+    EXPECT_EQ(text("Label8"), QStringLiteral("-----")) << "choosing in list 1 empties the box";
+    EXPECT_EQ(find<QSpinBox>("SpinEdit1")->value(), 0);
+}
+
+TEST_F(CombinationPageTest, ClickingATopLevelRecipeShowsEveryRecipeOfItsItem) {
+    auto* tree = find<QTreeView>("TreeView1");
+    EXPECT_EQ(text("Label20"), QStringLiteral("(4)"));
+    ASSERT_EQ(tree->model()->rowCount(), 4);
+    EXPECT_FALSE(tree->isExpanded(tree->model()->index(0, 0))) << "the tree starts closed";
+    const QModelIndex potion = tree->model()->index(0, 0);
+    ASSERT_EQ(potion.data().toString(), QStringLiteral("回復薬"));
+    tree->scrollTo(potion);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(potion).center());
+    EXPECT_EQ(text("Label8"), QStringLiteral("回復薬"));
+    EXPECT_EQ(text("Label9"), QStringLiteral("70%")) << "the later recipe stays in the labels";
+    EXPECT_EQ(find<QTreeView>("TreeView2")->model()->rowCount(), 2);
+}
+
+TEST_F(CombinationPageTest, TypingANumberFillsOrEmptiesTheBoxAndKeepsTheNumber) {
+    auto* number = find<QSpinBox>("SpinEdit1");
+    number->setFocus();
+    number->selectAll();
+    QTest::keyClicks(number, QStringLiteral("2"));
+    EXPECT_EQ(text("Label8"), QStringLiteral("上回復薬"));
+    QTest::keyClicks(number, QStringLiteral("5"));
+    EXPECT_EQ(text("Label8"), QStringLiteral("-----"));
+    EXPECT_EQ(number->value(), 25);
+
+    // Once the user has edited the number, emptying the box leaves the field alone.
+    choose(find<QListWidget>("LBPrepare1"), QStringLiteral("薬草"));
+    EXPECT_EQ(number->value(), 25);
+}
+
+} // namespace
+} // namespace trelkin
