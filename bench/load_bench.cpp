@@ -2,8 +2,6 @@
 #include "data/common_prepare.h"
 #include "data/data_file_path.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -28,11 +26,3 @@ void BM_LoadPrepareData(benchmark::State& state) {
 BENCHMARK(BM_LoadPrepareData);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

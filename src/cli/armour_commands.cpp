@@ -166,8 +166,11 @@ std::string describeGuardFile(const QString& path) {
     ArmourTables tables;
     loadArmourTables(path, tables);
     std::string pieces;
-    for (const ArmourSlot slot : kArmourSlots)
-        pieces += (pieces.empty() ? "" : "/") + std::to_string(tables.slotTable(slot).size());
+    for (const ArmourSlot slot : kArmourSlots) {
+        if (!pieces.empty())
+            pieces += '/';
+        pieces += std::to_string(tables.slotTable(slot).size());
+    }
     return std::to_string(tables.SkillDatas.size()) + " skill rows, " + pieces + " pieces";
 }
 

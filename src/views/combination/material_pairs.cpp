@@ -41,7 +41,10 @@ const std::string kRecipeKindPlaceholder = "[ ---- ]";
 const std::string kRecipeLinePlaceholder = "------(--%) = ---- + ----";
 
 std::string countLabel(size_t count) {
-    return "(" + std::to_string(count) + ")";
+    std::string label(1, '(');
+    label += std::to_string(count);
+    label += ')';
+    return label;
 }
 
 std::vector<std::string> FillMaterialList(const TPrepareDatas& recipes) {

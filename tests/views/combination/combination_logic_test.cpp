@@ -17,13 +17,6 @@ TPrepareData recipe(std::int32_t no, const char* item, const char* a, const char
     return TPrepareData{no, sjis("説明"), sjis(item), sjis(a), sjis(b), rate, prepare, "1"};
 }
 
-std::vector<std::string> names(std::initializer_list<const char*> utf8) {
-    std::vector<std::string> converted;
-    for (const char* name : utf8)
-        converted.push_back(sjis(name));
-    return converted;
-}
-
 TEST(RecipeColourTest, TheLastRecipeMakingANameDecides) {
     const TPrepareDatas recipes{recipe(1, "回復薬", "薬草", "水", true), recipe(2, "回復薬", "薬草", "蜜", false),
                                 recipe(3, "秘薬", "回復薬", "蜜", true)};
