@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -46,16 +45,9 @@ template <typename Texts> void printLine(std::ostream& out, const Texts& texts) 
     out << '\n';
 }
 
-// Loads the armour file of the data directory and runs the printer over it; load errors are reported.
-int withArmourTables(CommandContext& context, const std::function<void(const ArmourTables&)>& print) {
-    ArmourTables tables;
-    try {
-        loadArmourTables(dataFilePathIn(context.dataDirectory, kGuardFileName), tables);
-    } catch (const Error& error) {
-        return reportError(context.err, error);
-    }
-    print(tables);
-    return kExitOk;
+// Loads the armour file of the data directory and runs the printer over it.
+template <typename Print> int withArmourTables(CommandContext& context, Print print) {
+    return withDataFile<ArmourTables>(context, kGuardFileName, loadArmourTables, print);
 }
 
 std::optional<ArmourSlot> slotArgument(const std::string& argument) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/cli_app.h"
+#include "data/data_file_path.h"
 #include "data/error.h"
 
 #include <iosfwd>
@@ -16,5 +18,19 @@ std::string cp932Argument(const std::string& argument);
 
 // Prints the error as the program would word it and gives the failure status.
 int reportError(std::ostream& err, const Error& error);
+
+// Loads one data file of the data directory into a fresh table with the program's own loader and prints from
+// it; a load error is reported as the program would show it.
+template <typename Table, typename Load, typename Print>
+int withDataFile(CommandContext& context, const QString& fileName, Load load, Print print) {
+    Table table;
+    try {
+        load(dataFilePathIn(context.dataDirectory, fileName), table);
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+    print(static_cast<const Table&>(table));
+    return kExitOk;
+}
 
 } // namespace trelkin::cli

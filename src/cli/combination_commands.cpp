@@ -9,7 +9,6 @@
 #include "views/combination/recipe_colour.h"
 #include "views/combination/recipe_tree.h"
 
-#include <functional>
 #include <ostream>
 
 namespace trelkin::cli {
@@ -17,16 +16,9 @@ namespace {
 
 constexpr const char* kIndent = "  ";
 
-// Loads the recipe file of the data directory and runs the printer over it; load errors are reported.
-int withRecipes(CommandContext& context, const std::function<void(const TPrepareDatas&)>& print) {
-    TPrepareDatas recipes;
-    try {
-        LoadPrepareData(dataFilePathIn(context.dataDirectory, kPrepareFileName), recipes);
-    } catch (const Error& error) {
-        return reportError(context.err, error);
-    }
-    print(recipes);
-    return kExitOk;
+// Loads the recipe file of the data directory and runs the printer over it.
+template <typename Print> int withRecipes(CommandContext& context, Print print) {
+    return withDataFile<TPrepareDatas>(context, kPrepareFileName, LoadPrepareData, print);
 }
 
 void printColouredNames(std::ostream& out, const TPrepareDatas& recipes, const std::vector<std::string>& names) {

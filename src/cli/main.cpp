@@ -1,7 +1,6 @@
 #include "cli/cli_app.h"
 
 #include <QCoreApplication>
-
 #include <iostream>
 
 int main(int argc, char* argv[]) {
