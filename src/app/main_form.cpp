@@ -89,6 +89,8 @@ void TMainForm::runStartupSteps() {
     LoadPrepareData(dataFile(kPrepareFileName), PrepareDatas);
     m_combinationPage->FillMaterialList(PrepareDatas);
     m_combinationPage->BuildRecipeTree(PrepareDatas);
+    loadArmourTables(dataFile(kGuardFileName), m_armourTables);
+    m_armourPage->fillFromTables(m_armourTables);
 }
 
 } // namespace trelkin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/armour_tables.h"
 #include "data/common_prepare.h"
 
 #include <QMainWindow>
@@ -27,6 +28,7 @@ public:
     QTabWidget* pages() const { return m_pageControlMain; }
     const TPrepareDatas& prepareDatas() const { return PrepareDatas; }
     CombinationPage* combinationPage() const { return m_combinationPage; }
+    const ArmourTables& armourTables() const { return m_armourTables; }
 
 private:
     // Loads the data files and fills the views in a fixed order. The first error ends the sequence and is shown
@@ -39,6 +41,7 @@ private:
 
     QString m_dataDirectory;
     TPrepareDatas PrepareDatas;
+    ArmourTables m_armourTables; // SkillDatas and the five slot tables
     std::atomic_bool CancelRequested = true;
 
     LinkStrip* m_panel1 = nullptr;

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 #include "data/data_file_path.h"
+#include "support/recorded_error_boxes.h"
 #include "support/scrambled_fixture.h"
 #include "ui/error_box.h"
 
@@ -13,27 +14,8 @@ namespace trelkin {
 namespace {
 
 using testing::DataDirectory;
+using testing::RecordedErrorBoxes;
 using testing::sjis;
-
-// Records error boxes instead of showing them, for the life of one test.
-class RecordedErrorBoxes {
-public:
-    RecordedErrorBoxes() {
-        m_previous = ui::setErrorBoxSink([this](QWidget*, const QString& title, const QString& text) {
-            m_titles << title;
-            m_texts << text;
-        });
-    }
-    ~RecordedErrorBoxes() { ui::setErrorBoxSink(std::move(m_previous)); }
-
-    QStringList titles() const { return m_titles; }
-    QStringList texts() const { return m_texts; }
-
-private:
-    ui::ErrorBoxSink m_previous;
-    QStringList m_titles;
-    QStringList m_texts;
-};
 
 TEST(MainFormTest, OpensWithItsCaptionAndFiveTabsAtTheBottom) {
     DataDirectory dir;
@@ -69,6 +51,7 @@ TEST(MainFormTest, MissingRecipeFileIsReportedAndTheWindowStillOpens) {
 TEST(MainFormTest, LoadsTheRecipeFileWithoutAnyBox) {
     DataDirectory dir;
     dir.writeScrambled("prepare.dat", sjis("1,回復薬,薬草,青茸,95,体力を回復する。,調合,1"));
+    dir.writeScrambled("guard.dat", "<guard/>");
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
     EXPECT_TRUE(boxes.texts().isEmpty());

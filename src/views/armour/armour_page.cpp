@@ -1,32 +1,58 @@
 #include "views/armour/armour_page.h"
 
 #include "ui/flat_button_pages.h"
+#include "views/armour/armour_composer_panel.h"
+#include "views/armour/armour_detail_group.h"
+#include "views/armour/armour_search_panel.h"
+#include "views/armour/evaluation.h"
+#include "views/armour/skill_list_panel.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 
 namespace trelkin {
 namespace {
 
-constexpr int kDetailGroupWidth = 300;
+constexpr int kDetailGroupWidth = 336;
 constexpr int kSkillListPage = 2;
 
 } // namespace
 
 ArmourPage::ArmourPage(QWidget* parent)
-    : QWidget(parent), m_pageControl3(new ui::FlatButtonPages(0, this)),
-      m_groupBox5(new QGroupBox(QStringLiteral("防具詳細"), this)) {
+    : QWidget(parent), m_pageControl3(new ui::FlatButtonPages(0, this)), m_searchPanel(new ArmourSearchPanel),
+      m_composerPanel(new ArmourComposerPanel), m_skillListPanel(new SkillListPanel),
+      m_groupBox5(new ArmourDetailGroup(this)) {
     m_pageControl3->setObjectName(QStringLiteral("PageControl3"));
-    for (const QString& caption : {QStringLiteral("防具検索"), QStringLiteral("防具選択"),
-                                   QStringLiteral("スキルリスト"), QStringLiteral("セット検索")})
-        m_pageControl3->addPage(new QWidget, caption);
+    m_pageControl3->addPage(m_searchPanel, QStringLiteral("防具検索"));
+    m_pageControl3->addPage(m_composerPanel, QStringLiteral("防具選択"));
+    m_pageControl3->addPage(m_skillListPanel, QStringLiteral("スキルリスト"));
+    m_pageControl3->addPage(new QWidget, QStringLiteral("セット検索"));
     m_pageControl3->setButtonVisible(kSkillListPage, false);
-    m_groupBox5->setObjectName(QStringLiteral("GroupBox5"));
     m_groupBox5->setFixedWidth(kDetailGroupWidth);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pageControl3, 1);
     layout->addWidget(m_groupBox5);
+
+    connect(m_composerPanel, &ArmourComposerPanel::selectionChanged, this, &ArmourPage::showSelection);
+    connect(m_searchPanel, &ArmourSearchPanel::pieceSelected, this, &ArmourPage::showPiece);
+    connect(m_searchPanel, &ArmourSearchPanel::pieceDeselected, m_groupBox5, &ArmourDetailGroup::ResetArmourDetail);
+}
+
+void ArmourPage::fillFromTables(const ArmourTables& tables) {
+    m_tables = &tables;
+    m_composerPanel->fillSelectors(tables);
+    m_skillListPanel->fillSkillList(tables.SkillDatas);
+    m_searchPanel->fillSelectors(tables);
+}
+
+void ArmourPage::showSelection(const ArmourSelection& selection) {
+    if (m_tables)
+        m_groupBox5->ShowArmourEvaluation(EvaluateArmourSet(*m_tables, selection));
+}
+
+void ArmourPage::showPiece(const std::string& name) {
+    if (m_tables)
+        showSelection(selectionOfPiece(*m_tables, name));
 }
 
 } // namespace trelkin

@@ -1,14 +1,19 @@
 #pragma once
 
-#include <QWidget>
+#include "data/armour_tables.h"
 
-class QGroupBox;
+#include <QWidget>
 
 namespace trelkin {
 
 namespace ui {
 class FlatButtonPages;
 }
+class ArmourComposerPanel;
+class ArmourDetailGroup;
+class ArmourSearchPanel;
+class SkillListPanel;
+struct ArmourSelection;
 
 // The "防 具" page: armour search, the five-slot composer, the skill list (reached from code only) and the
 // set search as inner pages, with the armour detail group on the right.
@@ -17,11 +22,21 @@ class ArmourPage : public QWidget {
 public:
     explicit ArmourPage(QWidget* parent = nullptr);
 
+    // Start-up: fills the slot selectors, the skill list and the search selectors. The tables must outlive the page.
+    void fillFromTables(const ArmourTables& tables);
+
     ui::FlatButtonPages* innerPages() const { return m_pageControl3; }
 
 private:
+    void showSelection(const ArmourSelection& selection);
+    void showPiece(const std::string& name);
+
+    const ArmourTables* m_tables = nullptr;
     ui::FlatButtonPages* m_pageControl3;
-    QGroupBox* m_groupBox5;
+    ArmourSearchPanel* m_searchPanel;
+    ArmourComposerPanel* m_composerPanel;
+    SkillListPanel* m_skillListPanel;
+    ArmourDetailGroup* m_groupBox5;
 };
 
 } // namespace trelkin

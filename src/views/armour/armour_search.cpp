@@ -5,6 +5,7 @@
 #include "data/integer_reader.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace trelkin {
 namespace {
@@ -127,9 +128,20 @@ int ListView2Compare(const SearchRow& a, const SearchRow& b, const SearchSortSta
     return state.SortForward ? -order : order;
 }
 
+std::vector<std::size_t> searchRowOrder(const std::vector<SearchRow>& rows, const SearchSortState& state) {
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return ListView2Compare(rows[a], rows[b], state) < 0; });
+    return order;
+}
+
 void sortSearchRows(std::vector<SearchRow>& rows, const SearchSortState& state) {
-    std::stable_sort(rows.begin(), rows.end(),
-                     [&](const SearchRow& a, const SearchRow& b) { return ListView2Compare(a, b, state) < 0; });
+    std::vector<SearchRow> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t index : searchRowOrder(rows, state))
+        sorted.push_back(std::move(rows[index]));
+    rows = std::move(sorted);
 }
 
 } // namespace trelkin

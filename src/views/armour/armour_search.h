@@ -58,6 +58,9 @@ void clickColumn(SearchSortState& state, int column);
 // no integer counting as 0. Rows with equal keys compare equal.
 int ListView2Compare(const SearchRow& a, const SearchRow& b, const SearchSortState& state);
 
+// The positions of the rows in ListView2Compare order; rows with equal keys keep their order.
+std::vector<std::size_t> searchRowOrder(const std::vector<SearchRow>& rows, const SearchSortState& state);
+
 // Sorts with ListView2Compare; rows with equal keys keep their order.
 void sortSearchRows(std::vector<SearchRow>& rows, const SearchSortState& state);
 

@@ -144,4 +144,16 @@ ArmourSetEvaluation EvaluateArmourSet(const ArmourTables& tables, const ArmourSe
     return evaluation;
 }
 
+ArmourSelection selectionOfPiece(const ArmourTables& tables, const std::string& name) {
+    ArmourSelection selection;
+    for (const ArmourSlot slot : kArmourSlots) {
+        const guard::TEquipmentDatas& table = tables.slotTable(slot);
+        const bool holdsName = std::any_of(table.begin(), table.end(),
+                                           [&](const guard::TEquipmentData& piece) { return piece.Name == name; });
+        if (holdsName)
+            selection.Names[slotIndex(slot)] = name;
+    }
+    return selection;
+}
+
 } // namespace trelkin

@@ -65,6 +65,10 @@ MergedPiece AccumulatePiece(const guard::TEquipmentDatas& table, const std::stri
 // The evaluation of the selected pieces. Sums are 32-bit and wrap around instead of overflowing.
 ArmourSetEvaluation EvaluateArmourSet(const ArmourTables& tables, const ArmourSelection& selection);
 
+// The selection that shows one piece of the search list: its name in every slot whose table holds a piece of
+// that name, so that a name used in two slots shows both pieces.
+ArmourSelection selectionOfPiece(const ArmourTables& tables, const std::string& name);
+
 // The number a cell or total holds; 0 for an empty cell, "E", "-" or other text.
 std::int32_t cellValue(std::string_view cell);
 

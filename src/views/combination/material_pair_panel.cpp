@@ -3,6 +3,7 @@
 #include "data/cp932.h"
 #include "ui/colour.h"
 #include "ui/coloured_item_delegate.h"
+#include "ui/name_items.h"
 #include "views/combination/material_pairs.h"
 #include "views/combination/recipe_colour.h"
 
@@ -35,14 +36,11 @@ QLabel* makeDecoration(const QString& text, QWidget* parent) {
     return label;
 }
 
-// Entries keep the name's own bytes, so that a name that does not survive conversion is still found.
-constexpr int kNameRole = Qt::UserRole;
-
 std::optional<std::string> selectedName(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return std::nullopt;
-    return selected.first()->data(kNameRole).toByteArray().toStdString();
+    return selected.first()->data(ui::kNameRole).toByteArray().toStdString();
 }
 
 } // namespace
@@ -94,7 +92,7 @@ void MaterialPairPanel::fillList(QListWidget* list, const std::vector<std::strin
     list->clear();
     for (const std::string& name : names) {
         auto* item = new QListWidgetItem(fromCp932(name), list);
-        item->setData(kNameRole, QByteArray::fromStdString(name));
+        item->setData(ui::kNameRole, QByteArray::fromStdString(name));
         item->setForeground(ui::toQColor(RecipeColour(*m_recipes, *m_byItem, name)));
     }
 }

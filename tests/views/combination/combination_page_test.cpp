@@ -21,6 +21,7 @@ protected:
                                                                "2,上回復薬,回復薬,ハチミツ,90,大きく回復する。,調合,1\n"
                                                                "3,回復薬,薬草,ハチミツ,70,別の作り方。,錬金,2\n"
                                                                "4,燃焼石,ハチミツ,薬草,75,燃える。,錬金,2\n"));
+        m_dir.writeScrambled("guard.dat", "<guard/>");
         m_form = std::make_unique<TMainForm>(m_dir.path());
         m_form->show();
     }
