@@ -37,10 +37,23 @@ QString decodeCharacterWise(std::string_view bytes) {
     return text;
 }
 
+// Opening a converter costs far more than converting a name, so each thread keeps one of each.
+QStringEncoder& sharedEncoder() {
+    thread_local QStringEncoder encoder(kCodecName, QStringEncoder::Flag::Stateless);
+    encoder.resetState();
+    return encoder;
+}
+
+QStringDecoder& sharedDecoder() {
+    thread_local QStringDecoder decoder(kCodecName, QStringDecoder::Flag::Stateless);
+    decoder.resetState();
+    return decoder;
+}
+
 } // namespace
 
 std::string toCp932(const QString& text) {
-    QStringEncoder encoder(kCodecName, QStringEncoder::Flag::Stateless);
+    QStringEncoder& encoder = sharedEncoder();
     const QByteArray encoded = encoder.encode(text);
     if (encoder.hasError())
         return encodeCharacterWise(text);
@@ -48,7 +61,7 @@ std::string toCp932(const QString& text) {
 }
 
 QString fromCp932(std::string_view bytes) {
-    QStringDecoder decoder(kCodecName, QStringDecoder::Flag::Stateless);
+    QStringDecoder& decoder = sharedDecoder();
     const QString decoded = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     if (decoder.hasError())
         return decodeCharacterWise(bytes);
