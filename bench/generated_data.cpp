@@ -4,6 +4,7 @@
 #include "data/cp932.h"
 #include "data/data_file_path.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <stdexcept>
@@ -11,19 +12,43 @@
 namespace trelkin::bench {
 namespace {
 
-constexpr const char* kGeneratedRecipeCount = "2000";
+// Runs the generator at benchmark scale and keeps its output for the life of the program.
+const QTemporaryDir& generatedDirectory() {
+    static const QTemporaryDir dir;
+    static const bool generated = [] {
+        QProcess generator;
+        generator.start(QStringLiteral(TRELKIN_DATAGEN),
+                        {QStringLiteral("--recipes"), QStringLiteral("2000"), QStringLiteral("--pieces"),
+                         QStringLiteral("300"), QStringLiteral("--skills"), QStringLiteral("80"), dir.path()});
+        return dir.isValid() && generator.waitForFinished() && generator.exitCode() == 0;
+    }();
+    if (!generated)
+        throw std::runtime_error("the data generator failed");
+    return dir;
+}
+
+std::string generatedText(const char* name) {
+    const QByteArray utf8 = readFileBytes(generatedDirectory().filePath(QString::fromLatin1(name)));
+    return toCp932(QString::fromUtf8(utf8));
+}
 
 TPrepareDatas generate() {
-    QTemporaryDir dir;
-    QProcess generator;
-    generator.start(QStringLiteral(TRELKIN_DATAGEN),
-                    {QStringLiteral("--recipes"), QString::fromLatin1(kGeneratedRecipeCount), dir.path()});
-    if (!dir.isValid() || !generator.waitForFinished() || generator.exitCode() != 0)
-        throw std::runtime_error("the data generator failed");
-    const QByteArray utf8 = readFileBytes(dir.filePath(QStringLiteral("prepare.txt")));
     TPrepareDatas recipes;
-    readPrepareText(toCp932(QString::fromUtf8(utf8)), recipes);
+    readPrepareText(generatedText("prepare.txt"), recipes);
     return recipes;
+}
+
+// The armour loader reads data files; the generated XML is packed into one first.
+ArmourTables generateArmour() {
+    const QString path = generatedDirectory().filePath(QStringLiteral("guard.dat"));
+    QFile file(path);
+    const std::string packed = scrambleText(generatedText("guard.xml"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(packed.data(), qint64(packed.size())) != qint64(packed.size()))
+        throw std::runtime_error("cannot write the generated armour file");
+    file.close();
+    ArmourTables tables;
+    loadArmourTables(path, tables);
+    return tables;
 }
 
 TPrepareDatas loadDemo() {
@@ -37,6 +62,20 @@ TPrepareDatas loadDemo() {
 const TPrepareDatas& demoRecipes() {
     static const TPrepareDatas recipes = loadDemo();
     return recipes;
+}
+
+const ArmourTables& demoArmour() {
+    static const ArmourTables tables = [] {
+        ArmourTables loaded;
+        loadArmourTables(dataFilePathIn(QStringLiteral(TRELKIN_RUNTIME_DIR), kGuardFileName), loaded);
+        return loaded;
+    }();
+    return tables;
+}
+
+const ArmourTables& generatedArmour() {
+    static const ArmourTables tables = generateArmour();
+    return tables;
 }
 
 const TPrepareDatas& generatedRecipes() {

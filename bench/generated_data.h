@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/armour_tables.h"
 #include "data/common_prepare.h"
 
 namespace trelkin::bench {
@@ -9,5 +10,11 @@ const TPrepareDatas& demoRecipes();
 
 // A recipe table of 2,000 recipes made by the data generator when first asked for.
 const TPrepareDatas& generatedRecipes();
+
+// The armour tables of the bundled demo data.
+const ArmourTables& demoArmour();
+
+// Armour tables of 300 pieces per slot and 80 skill systems, made by the data generator when first asked for.
+const ArmourTables& generatedArmour();
 
 } // namespace trelkin::bench

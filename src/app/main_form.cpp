@@ -7,6 +7,7 @@
 #include "ui/window_font.h"
 #include "views/armour/armour_page.h"
 #include "views/combination/combination_page.h"
+#include "views/side/item_list.h"
 #include "views/side/item_list_page.h"
 #include "views/side/link_strip.h"
 #include "views/side/report_page.h"
@@ -62,6 +63,11 @@ void TMainForm::buildPages() {
     setCentralWidget(central);
 }
 
+void TMainForm::closeEvent(QCloseEvent* event) {
+    m_armourPage->stopSetSearch();
+    QMainWindow::closeEvent(event);
+}
+
 void TMainForm::placeCentred() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -75,7 +81,6 @@ QString TMainForm::dataFile(const QString& fileName) const {
 }
 
 void TMainForm::RunStartup() {
-    CancelRequested = true;
     try {
         runStartupSteps();
     } catch (const Error& error) {
@@ -91,6 +96,10 @@ void TMainForm::runStartupSteps() {
     m_combinationPage->BuildRecipeTree(PrepareDatas);
     loadArmourTables(dataFile(kGuardFileName), m_armourTables);
     m_armourPage->fillFromTables(m_armourTables);
+    m_reportPage->fillSelectors(m_armourTables);
+    weapon::LoadWeaponData(dataFile(kWeaponFileName), Weapons);
+    m_weaponPage->buildTrees(Weapons);
+    m_itemListPage->showItems(FillItemList(PrepareDatas, m_armourTables, Weapons));
 }
 
 } // namespace trelkin

@@ -2,9 +2,9 @@
 
 #include "data/armour_tables.h"
 #include "data/common_prepare.h"
+#include "data/common_weapon.h"
 
 #include <QMainWindow>
-#include <atomic>
 
 class QTabWidget;
 
@@ -29,6 +29,11 @@ public:
     const TPrepareDatas& prepareDatas() const { return PrepareDatas; }
     CombinationPage* combinationPage() const { return m_combinationPage; }
     const ArmourTables& armourTables() const { return m_armourTables; }
+    const weapon::TWeaponDatas& weapons() const { return Weapons; }
+
+protected:
+    // Closing is never refused; a running set search ends with the window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Loads the data files and fills the views in a fixed order. The first error ends the sequence and is shown
@@ -42,7 +47,7 @@ private:
     QString m_dataDirectory;
     TPrepareDatas PrepareDatas;
     ArmourTables m_armourTables; // SkillDatas and the five slot tables
-    std::atomic_bool CancelRequested = true;
+    weapon::TWeaponDatas Weapons;
 
     LinkStrip* m_panel1 = nullptr;
     QTabWidget* m_pageControlMain = nullptr;

@@ -3,6 +3,9 @@
 #include "cli/armour_commands.h"
 #include "cli/combination_commands.h"
 #include "cli/data_commands.h"
+#include "cli/setsearch_commands.h"
+#include "cli/side_commands.h"
+#include "cli/weapon_commands.h"
 
 #include <functional>
 #include <map>
@@ -15,11 +18,21 @@ using Command = std::function<int(CommandContext&)>;
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"pack", packCommand},           {"unpack", unpackCommand},
-        {"check", checkCommand},         {"skills", skillsCommand},
-        {"armour", armourCommand},       {"evaluate", evaluateCommand},
-        {"materials", materialsCommand}, {"pairs", pairsCommand},
-        {"details", detailsCommand},     {"recipe-tree", recipeTreeCommand},
+        {"pack", packCommand},
+        {"unpack", unpackCommand},
+        {"check", checkCommand},
+        {"skills", skillsCommand},
+        {"armour", armourCommand},
+        {"evaluate", evaluateCommand},
+        {"materials", materialsCommand},
+        {"pairs", pairsCommand},
+        {"details", detailsCommand},
+        {"recipe-tree", recipeTreeCommand},
+        {"set-search", setSearchCommand},
+        {"weapon-tree", weaponTreeCommand},
+        {"weapon", weaponCommand},
+        {"items", itemsCommand},
+        {"report", reportCommand},
     };
     return table;
 }
@@ -47,6 +60,25 @@ Armour (names are given and printed as UTF-8; columns are separated by tabs):
   evaluate [--head NAME] [--body NAME] [--arm NAME] [--waist NAME] [--leg NAME]
                              the set's totals, skill and material grids (cells as colour:text)
                              and activated skills
+
+Set search (every head, body, arm, waist and leg combination; defaults as the page starts):
+  set-search [--skill NAME]... [--sex 男|女|any] [--class 剣士|ガンナー|any] [--min-each N|off]
+             [--min-total N|off] [--count]
+                             the result blocks of every matching set, or only their number
+
+Weapons (classes and names are given and printed as UTF-8; columns are separated by tabs):
+  weapon-tree CLASS          the class's upgrade tree, fully open, two spaces per level; each line
+                             the name, the class icon index and the attribute bar index (-1: none)
+  weapon INDEX               every field of the weapon detail panel for that table index
+
+Items and the armour report (names are given and printed as UTF-8):
+  items                      every material and crafted item of the three data files, then the count
+  report [--slot 頭|胴|腕|腰|脚] [--name TEXT] [--def N] [--rare N] [--price N]
+         [--fire N] [--water N] [--thunder N] [--dragon N]
+         [--no-male] [--no-female] [--no-swordsman] [--no-gunner]
+         [--material NAME COUNT]... [--skill NAME POINTS]...   (up to five of each)
+                             the report's body, its mailto URL as composed, and the URL as handed
+                             to the desktop (percent-encoded UTF-8); no data file is read
 )";
 
 int usage(std::ostream& err, const std::string& problem) {

@@ -2,6 +2,7 @@
 
 #include "cli/armour_commands.h"
 #include "cli/cli_output.h"
+#include "cli/weapon_commands.h"
 #include "data/common.h"
 #include "data/common_prepare.h"
 #include "data/cp932.h"
@@ -69,6 +70,7 @@ const std::vector<DataFileCheck>& dataFileChecks() {
     static const std::vector<DataFileCheck> checks{
         {kPrepareFileName, loadRecipes},
         {kGuardFileName, describeGuardFile},
+        {kWeaponFileName, describeWeaponFile},
     };
     return checks;
 }

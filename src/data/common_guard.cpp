@@ -7,19 +7,12 @@
 namespace trelkin::guard {
 namespace {
 
+using xml::attributeInteger;
+using xml::childInteger;
+using xml::childText;
+using xml::readEntries;
+
 const std::string kYes = "Y";
-
-std::string childText(const QDomElement& parent, const QString& name) {
-    return xml::textOf(xml::childElement(parent, name));
-}
-
-std::int32_t childInteger(const QDomElement& parent, const QString& name) {
-    return xml::integerOf(childText(parent, name));
-}
-
-std::int32_t attributeInteger(const QDomElement& element, const QString& name) {
-    return xml::integerOf(xml::attributeOf(element, name));
-}
 
 // Only exactly "Y" grants a flag; a missing attribute reads as empty text.
 bool flag(const QDomElement& element, const QString& name) {
@@ -39,18 +32,6 @@ void readSkillRows(const QDomElement& skillList, TSkillDatas& skills) {
     skills.assign(rows.size(), TSkillData{});
     for (size_t i = 0; i < rows.size(); ++i)
         readSkillRow(rows[i], skills[i]);
-}
-
-// Materials and skill entries share one shape: the name as the child's text, the amount as one attribute.
-template <typename Entry>
-void readEntries(const QDomElement& list, const QString& amountAttribute, std::int32_t Entry::*amount,
-                 std::vector<Entry>& entries) {
-    const std::vector<QDomElement> children = xml::childNodes(list);
-    entries.assign(children.size(), Entry{});
-    for (size_t i = 0; i < children.size(); ++i) {
-        entries[i].Name = xml::textOf(children[i]);
-        entries[i].*amount = attributeInteger(children[i], amountAttribute);
-    }
 }
 
 void readPiece(const QDomElement& element, TEquipmentData& piece) {

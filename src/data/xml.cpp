@@ -51,4 +51,16 @@ std::int32_t integerOf(std::string_view text) {
     return *value;
 }
 
+std::string childText(const QDomElement& parent, const QString& name) {
+    return textOf(childElement(parent, name));
+}
+
+std::int32_t childInteger(const QDomElement& parent, const QString& name) {
+    return integerOf(childText(parent, name));
+}
+
+std::int32_t attributeInteger(const QDomElement& element, const QString& name) {
+    return integerOf(attributeOf(element, name));
+}
+
 } // namespace trelkin::xml

@@ -35,4 +35,27 @@ std::string attributeOf(const QDomElement& element, const QString& name);
 // The integer value of a text read from a document. Throws Error "'<text>' は整数ではありません".
 std::int32_t integerOf(std::string_view text);
 
+// textOf the first child element of that name.
+std::string childText(const QDomElement& parent, const QString& name);
+
+// integerOf the first child element's text.
+std::int32_t childInteger(const QDomElement& parent, const QString& name);
+
+// integerOf the attribute's value.
+std::int32_t attributeInteger(const QDomElement& element, const QString& name);
+
+// Lists whose every child node is one entry: the name as the child's text, the amount as one attribute
+// (materials, skill points, additional effects). Replaces the entries; the first error stops with the list at
+// full length and the entries from the failing one on partly read.
+template <typename Entry>
+void readEntries(const QDomElement& list, const QString& amountAttribute, std::int32_t Entry::*amount,
+                 std::vector<Entry>& entries) {
+    const std::vector<QDomElement> children = childNodes(list);
+    entries.assign(children.size(), Entry{});
+    for (size_t i = 0; i < children.size(); ++i) {
+        entries[i].Name = textOf(children[i]);
+        entries[i].*amount = attributeInteger(children[i], amountAttribute);
+    }
+}
+
 } // namespace trelkin::xml

@@ -52,6 +52,7 @@ TEST(MainFormTest, LoadsTheRecipeFileWithoutAnyBox) {
     DataDirectory dir;
     dir.writeScrambled("prepare.dat", sjis("1,回復薬,薬草,青茸,95,体力を回復する。,調合,1"));
     dir.writeScrambled("guard.dat", "<guard/>");
+    dir.writeScrambled("weapon.dat", "<w/>");
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
     EXPECT_TRUE(boxes.texts().isEmpty());

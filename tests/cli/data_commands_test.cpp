@@ -86,21 +86,22 @@ TEST(CheckCommandTest, CountsRecordsOrShowsTheMessageOfTheErrorBox) {
     DataDirectory dir;
     dir.writeScrambled("prepare.dat", sjis("1,A,B,C,90,d,調合,1\n2,A,B,C,90,d,調合,1"));
     dir.writeScrambled("guard.dat", "<guard/>");
-    const std::string guardLine = "guard.dat: 0 skill rows, 0/0/0/0/0 pieces\n";
+    dir.writeScrambled("weapon.dat", "<w/>");
+    const std::string armourAndWeaponLines = "guard.dat: 0 skill rows, 0/0/0/0/0 pieces\nweapon.dat: 0 weapons\n";
     const CliRun good = runCli({"check"}, dir.path());
     EXPECT_EQ(good.status, cli::kExitOk);
-    EXPECT_EQ(good.out, "prepare.dat: 2 recipes\n" + guardLine);
+    EXPECT_EQ(good.out, "prepare.dat: 2 recipes\n" + armourAndWeaponLines);
 
     dir.writeScrambled("prepare.dat", sjis("1,A,B,C,90"));
     const CliRun bad = runCli({"--data-dir", dir.path().toStdString(), "check"});
     EXPECT_EQ(bad.status, cli::kExitFailure);
-    EXPECT_EQ(bad.out, "prepare.dat: リストのインデックスが範囲を超えています (5)\n" + guardLine);
+    EXPECT_EQ(bad.out, "prepare.dat: リストのインデックスが範囲を超えています (5)\n" + armourAndWeaponLines);
 
     QFile::remove(dir.filePath("prepare.dat"));
     const CliRun missing = runCli({"check"}, dir.path());
     EXPECT_EQ(missing.status, cli::kExitFailure);
-    EXPECT_EQ(missing.out,
-              "prepare.dat: ファイル " + dir.filePath("prepare.dat").toStdString() + " は開けません.\n" + guardLine);
+    EXPECT_EQ(missing.out, "prepare.dat: ファイル " + dir.filePath("prepare.dat").toStdString() + " は開けません.\n" +
+                               armourAndWeaponLines);
 }
 
 TEST(CheckCommandTest, TheExecutableFindsItsDataFromAnotherWorkingDirectory) {

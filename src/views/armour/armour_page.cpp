@@ -6,6 +6,7 @@
 #include "views/armour/armour_search_panel.h"
 #include "views/armour/evaluation.h"
 #include "views/armour/skill_list_panel.h"
+#include "views/setsearch/set_search_page.h"
 
 #include <QHBoxLayout>
 
@@ -20,12 +21,12 @@ constexpr int kSkillListPage = 2;
 ArmourPage::ArmourPage(QWidget* parent)
     : QWidget(parent), m_pageControl3(new ui::FlatButtonPages(0, this)), m_searchPanel(new ArmourSearchPanel),
       m_composerPanel(new ArmourComposerPanel), m_skillListPanel(new SkillListPanel),
-      m_groupBox5(new ArmourDetailGroup(this)) {
+      m_setSearchPage(new SetSearchPage), m_groupBox5(new ArmourDetailGroup(this)) {
     m_pageControl3->setObjectName(QStringLiteral("PageControl3"));
     m_pageControl3->addPage(m_searchPanel, QStringLiteral("防具検索"));
     m_pageControl3->addPage(m_composerPanel, QStringLiteral("防具選択"));
     m_pageControl3->addPage(m_skillListPanel, QStringLiteral("スキルリスト"));
-    m_pageControl3->addPage(new QWidget, QStringLiteral("セット検索"));
+    m_pageControl3->addPage(m_setSearchPage, QStringLiteral("セット検索"));
     m_pageControl3->setButtonVisible(kSkillListPage, false);
     m_groupBox5->setFixedWidth(kDetailGroupWidth);
 
@@ -43,6 +44,11 @@ void ArmourPage::fillFromTables(const ArmourTables& tables) {
     m_composerPanel->fillSelectors(tables);
     m_skillListPanel->fillSkillList(tables.SkillDatas);
     m_searchPanel->fillSelectors(tables);
+    m_setSearchPage->fillSkillSelectors(tables);
+}
+
+void ArmourPage::stopSetSearch() {
+    m_setSearchPage->stopSearch();
 }
 
 void ArmourPage::showSelection(const ArmourSelection& selection) {

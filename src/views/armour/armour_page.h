@@ -12,6 +12,7 @@ class FlatButtonPages;
 class ArmourComposerPanel;
 class ArmourDetailGroup;
 class ArmourSearchPanel;
+class SetSearchPage;
 class SkillListPanel;
 struct ArmourSelection;
 
@@ -25,6 +26,9 @@ public:
     // Start-up: fills the slot selectors, the skill list and the search selectors. The tables must outlive the page.
     void fillFromTables(const ArmourTables& tables);
 
+    // Ends a running set search without a message, as closing the window does.
+    void stopSetSearch();
+
     ui::FlatButtonPages* innerPages() const { return m_pageControl3; }
 
 private:
@@ -36,6 +40,7 @@ private:
     ArmourSearchPanel* m_searchPanel;
     ArmourComposerPanel* m_composerPanel;
     SkillListPanel* m_skillListPanel;
+    SetSearchPage* m_setSearchPage;
     ArmourDetailGroup* m_groupBox5;
 };
 

@@ -11,7 +11,6 @@ namespace trelkin {
 namespace {
 
 const std::string kWearerMark = toCp932(QStringLiteral("●"));
-const std::string kCountSuffix = toCp932(QStringLiteral("件"));
 const std::string kAllSlots = toCp932(QStringLiteral("全て"));
 
 // The value of a number cell; an empty cell or other text counts as 0.
@@ -101,10 +100,6 @@ std::vector<SearchRow> searchArmour(const ArmourTables& tables, std::string_view
         if (!slot || *slot == each)
             AddEquipmentRows(skill, material, tables.slotTable(each), rows);
     return rows;
-}
-
-std::string countText(std::size_t rowCount) {
-    return std::to_string(rowCount) + kCountSuffix;
 }
 
 void clickColumn(SearchSortState& state, int column) {

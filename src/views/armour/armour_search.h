@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/armour_tables.h"
+#include "views/count_text.h"
 
 #include <array>
 #include <cstddef>
@@ -40,9 +41,6 @@ void AddEquipmentRows(std::string_view skill, std::string_view material, const g
 // The rows of one slot, or of all slots in slot order, unsorted.
 std::vector<SearchRow> searchArmour(const ArmourTables& tables, std::string_view skill, std::string_view material,
                                     std::optional<ArmourSlot> slot);
-
-// LabelSearchCnt: the number of rows followed by "件".
-std::string countText(std::size_t rowCount);
 
 // The sort of the result list, carried from one search to the next.
 struct SearchSortState {

@@ -11,7 +11,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QSpinBox>
@@ -78,7 +77,7 @@ RecipeDetailBox::RecipeDetailBox(QWidget* parent)
     layout->addWidget(new QLabel(QStringLiteral("材料："), this));
     layout->addWidget(m_label3);
 
-    connect(m_spinEdit1->findChild<QLineEdit*>(), &QLineEdit::textChanged, this, &RecipeDetailBox::SpinEdit1Change);
+    connect(m_spinEdit1, &QSpinBox::textChanged, this, &RecipeDetailBox::SpinEdit1Change);
     display(trelkin::ShowPrepareDetails(recipes(), PrepareDetailsKey::none(), NumberEdited));
 }
 

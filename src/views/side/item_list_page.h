@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -12,6 +14,9 @@ class ItemListPage : public QWidget {
     Q_OBJECT
 public:
     explicit ItemListPage(QWidget* parent = nullptr);
+
+    // Start-up's last step: the names of FillItemList, with their count below them.
+    void showItems(const std::vector<std::string>& names);
 
 private:
     QListWidget* m_listBox1;

@@ -1,5 +1,8 @@
 #include "views/side/link_strip.h"
 
+#include "ui/url_opener.h"
+#include "views/side/side_addresses.h"
+
 #include <QMouseEvent>
 
 namespace trelkin {
@@ -10,7 +13,8 @@ const QColor kNavy(0, 0, 128);
 
 } // namespace
 
-LinkStrip::LinkStrip(QWidget* parent) : QLabel(QStringLiteral("Brakmoorのページへ"), parent) {
+LinkStrip::LinkStrip(QWidget* parent)
+    : QLabel(QStringLiteral("Brakmoorのページへ"), parent), m_opener(new ui::UrlOpener(this)) {
     setObjectName(QStringLiteral("Panel1"));
     setFixedHeight(kStripHeight);
     setFrameShape(QFrame::Box);
@@ -26,8 +30,12 @@ LinkStrip::LinkStrip(QWidget* parent) : QLabel(QStringLiteral("Brakmoorのペー
 
 void LinkStrip::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        Panel1Click();
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkStrip::Panel1Click() {
+    m_opener->open(gamePageUrl());
 }
 
 } // namespace trelkin

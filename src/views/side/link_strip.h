@@ -4,17 +4,26 @@
 
 namespace trelkin {
 
-// The one-line link strip above the pages: navy, underlined, with a hand cursor; a click emits clicked().
+namespace ui {
+class UrlOpener;
+}
+
+// The one-line link strip above the pages: navy, underlined, with a hand cursor; a click opens the game page.
 class LinkStrip : public QLabel {
     Q_OBJECT
 public:
     explicit LinkStrip(QWidget* parent = nullptr);
 
-signals:
-    void clicked();
+    ui::UrlOpener* urlOpener() const { return m_opener; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Opens the game page; whether the desktop could open it is not reported.
+    void Panel1Click();
+
+    ui::UrlOpener* m_opener;
 };
 
 } // namespace trelkin

@@ -49,6 +49,7 @@ protected:
     ArmourPageTest() {
         m_dir.writeScrambled("prepare.dat", "");
         m_dir.writeScrambledUtf8("guard.dat", guardDocument());
+        m_dir.writeScrambled("weapon.dat", "<w/>");
         m_form = std::make_unique<TMainForm>(m_dir.path());
         m_form->show();
     }

@@ -22,6 +22,7 @@ protected:
                                                                "3,回復薬,薬草,ハチミツ,70,別の作り方。,錬金,2\n"
                                                                "4,燃焼石,ハチミツ,薬草,75,燃える。,錬金,2\n"));
         m_dir.writeScrambled("guard.dat", "<guard/>");
+        m_dir.writeScrambled("weapon.dat", "<w/>");
         m_form = std::make_unique<TMainForm>(m_dir.path());
         m_form->show();
     }
@@ -91,6 +92,12 @@ TEST_F(CombinationPageTest, TypingANumberFillsOrEmptiesTheBoxAndKeepsTheNumber) 
     QTest::keyClicks(number, QStringLiteral("5"));
     EXPECT_EQ(text("Label8"), QStringLiteral("-----"));
     EXPECT_EQ(number->value(), 25);
+
+    // The arrows change the number as typing does.
+    number->setValue(3);
+    number->stepBy(-1);
+    EXPECT_EQ(text("Label8"), QStringLiteral("上回復薬"));
+    number->stepBy(23);
 
     // Once the user has edited the number, emptying the box leaves the field alone.
     choose(find<QListWidget>("LBPrepare1"), QStringLiteral("薬草"));

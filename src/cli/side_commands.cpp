@@ -1,0 +1,142 @@
+#include "cli/side_commands.h"
+
+#include "cli/cli_output.h"
+#include "data/armour_slot.h"
+#include "data/armour_tables.h"
+#include "data/common_prepare.h"
+#include "data/common_weapon.h"
+#include "data/data_file_path.h"
+#include "data/integer_reader.h"
+#include "views/count_text.h"
+#include "views/side/armour_report.h"
+#include "views/side/item_list.h"
+#include "views/side/side_addresses.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+namespace trelkin::cli {
+namespace {
+
+// As the form's integer fields read a text that is no integer.
+constexpr std::int32_t kNoIntegerValue = 0;
+
+using Values = std::vector<std::string>;
+
+// What the report's options fill in: the form, and how many material and skill rows are taken.
+struct ReportArguments {
+    ArmourReportForm form;
+    size_t materialRows = 0;
+    size_t skillRows = 0;
+};
+
+struct ReportOption {
+    size_t valueCount;
+    std::function<void(ReportArguments&, const Values&)> apply;
+};
+
+QString text(const std::string& argument) {
+    return QString::fromStdString(argument);
+}
+
+std::int32_t fieldValue(const std::string& argument) {
+    return readIntegerOr(argument, kNoIntegerValue);
+}
+
+// ComboBox6 offers the five slot captions and nothing else.
+QString slotArgument(const std::string& argument) {
+    for (const ArmourSlot slot : kArmourSlots)
+        if (utf8(slotCaption(slot)) == argument)
+            return text(argument);
+    throw UsageError{"unknown slot '" + argument + "'"};
+}
+
+ReportOption integerOption(std::int32_t ArmourReportForm::*field) {
+    return {1, [field](ReportArguments& arguments, const Values& values) {
+                arguments.form.*field = fieldValue(values[0]);
+            }};
+}
+
+ReportOption uncheckOption(bool ArmourReportForm::*field) {
+    return {0, [field](ReportArguments& arguments, const Values&) { arguments.form.*field = false; }};
+}
+
+// Fills the next of the five rows with a name and a number.
+ReportOption rowOption(std::array<ReportRow, kReportRowCount> ArmourReportForm::*rows, size_t ReportArguments::*used) {
+    return {2, [rows, used](ReportArguments& arguments, const Values& values) {
+                size_t& row = arguments.*used;
+                if (row == kReportRowCount)
+                    throw UsageError{"at most " + std::to_string(kReportRowCount) + " rows of each kind"};
+                (arguments.form.*rows)[row++] = {text(values[0]), fieldValue(values[1])};
+            }};
+}
+
+const std::map<std::string, ReportOption>& reportOptions() {
+    static const std::map<std::string, ReportOption> options{
+        {"--slot", {1, [](ReportArguments& a, const Values& v) { a.form.Slot = slotArgument(v[0]); }}},
+        {"--name", {1, [](ReportArguments& a, const Values& v) { a.form.Name = text(v[0]); }}},
+        {"--def", integerOption(&ArmourReportForm::Def)},
+        {"--rare", integerOption(&ArmourReportForm::Rare)},
+        {"--price", integerOption(&ArmourReportForm::Production)},
+        {"--fire", integerOption(&ArmourReportForm::Fire)},
+        {"--water", integerOption(&ArmourReportForm::Water)},
+        {"--thunder", integerOption(&ArmourReportForm::Thunder)},
+        {"--dragon", integerOption(&ArmourReportForm::Dragon)},
+        {"--no-male", uncheckOption(&ArmourReportForm::Male)},
+        {"--no-female", uncheckOption(&ArmourReportForm::Female)},
+        {"--no-swordsman", uncheckOption(&ArmourReportForm::Swordsman)},
+        {"--no-gunner", uncheckOption(&ArmourReportForm::Gunner)},
+        {"--material", rowOption(&ArmourReportForm::Materials, &ReportArguments::materialRows)},
+        {"--skill", rowOption(&ArmourReportForm::Skills, &ReportArguments::skillRows)},
+    };
+    return options;
+}
+
+ArmourReportForm reportForm(const Values& arguments) {
+    ReportArguments parsed;
+    for (size_t i = 0; i < arguments.size();) {
+        const auto option = reportOptions().find(arguments[i]);
+        if (option == reportOptions().end())
+            throw UsageError{"unknown option '" + arguments[i] + "'"};
+        const size_t valueCount = option->second.valueCount;
+        if (arguments.size() - i - 1 < valueCount)
+            throw UsageError{arguments[i] + " needs " + std::to_string(valueCount) + " values"};
+        const auto first = arguments.begin() + std::ptrdiff_t(i) + 1;
+        option->second.apply(parsed, Values(first, first + std::ptrdiff_t(valueCount)));
+        i += valueCount + 1;
+    }
+    return parsed.form;
+}
+
+} // namespace
+
+int itemsCommand(CommandContext& context) {
+    if (!context.arguments.empty())
+        throw UsageError{"items takes no arguments"};
+    TPrepareDatas recipes;
+    ArmourTables armour;
+    weapon::TWeaponDatas weapons;
+    try {
+        LoadPrepareData(dataFilePathIn(context.dataDirectory, kPrepareFileName), recipes);
+        loadArmourTables(dataFilePathIn(context.dataDirectory, kGuardFileName), armour);
+        weapon::LoadWeaponData(dataFilePathIn(context.dataDirectory, kWeaponFileName), weapons);
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+    const std::vector<std::string> names = FillItemList(recipes, armour, weapons);
+    for (const std::string& name : names)
+        context.out << utf8(name) << '\n';
+    context.out << utf8(countText(names.size())) << '\n';
+    return kExitOk;
+}
+
+int reportCommand(CommandContext& context) {
+    const ArmourReport report = composeArmourReport(reportForm(context.arguments));
+    context.out << "body\t" << reportBodyText(report).toStdString() << '\n';
+    context.out << "url\t" << reportUrlText(report, reportAddress()).toStdString() << '\n';
+    context.out << "encoded-url\t" << encodedReportUrl(report, reportAddress()).toStdString() << '\n';
+    return kExitOk;
+}
+
+} // namespace trelkin::cli

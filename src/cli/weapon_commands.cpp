@@ -1,0 +1,87 @@
+#include "cli/weapon_commands.h"
+
+#include "cli/cli_output.h"
+#include "data/common_weapon.h"
+#include "data/data_file_path.h"
+#include "data/integer_reader.h"
+#include "views/weapon/weapon_attribute.h"
+#include "views/weapon/weapon_class.h"
+#include "views/weapon/weapon_details.h"
+#include "views/weapon/weapon_tree.h"
+
+#include <ostream>
+
+namespace trelkin::cli {
+namespace {
+
+constexpr const char* kIndent = "  ";
+
+// Loads the weapon file of the data directory and runs the printer over it.
+template <typename Print> int withWeapons(CommandContext& context, Print print) {
+    return withDataFile<weapon::TWeaponDatas>(context, kWeaponFileName, weapon::LoadWeaponData, print);
+}
+
+void printTree(std::ostream& out, const weapon::TWeaponDatas& weapons, const WeaponTree& tree) {
+    tree.visitDepthFirst([&](WeaponTree::NodeId id, int depth) {
+        const weapon::TWeaponData& weapon = weapons[size_t(tree.node(id).weapon)];
+        for (int level = 0; level < depth; ++level)
+            out << kIndent;
+        out << utf8(weapon.Name) << '\t' << WeaponTypeIndex(weapon.Type) << '\t' << WeaponAttributeIndex(weapon)
+            << '\n';
+    });
+}
+
+void printField(std::ostream& out, const char* caption, const std::string& cp932Value) {
+    out << caption << '\t' << utf8(cp932Value) << '\n';
+}
+
+// A list field: its caption, then one indented line per entry.
+void printList(std::ostream& out, const char* caption, const std::vector<std::string>& lines) {
+    out << caption << '\n';
+    for (const std::string& line : lines)
+        out << kIndent << utf8(line) << '\n';
+}
+
+void printDetails(std::ostream& out, const WeaponDetails& details) {
+    printField(out, "名称：", details.name);
+    printField(out, "タイプ：", details.type);
+    printField(out, "攻撃力：", details.attack);
+    printList(out, "追加属性：", details.effects);
+    printField(out, "生産価格：", details.sale);
+    printList(out, "生産素材：", details.createMaterials);
+    printField(out, "強化元の武器：", details.parent);
+    printField(out, "強化価格：", details.production);
+    printList(out, "強化素材：", details.materials);
+}
+
+} // namespace
+
+int weaponTreeCommand(CommandContext& context) {
+    if (context.arguments.size() != 1)
+        throw UsageError{"weapon-tree needs one weapon class"};
+    const std::string weaponClass = cp932Argument(context.arguments[0]);
+    return withWeapons(context, [&](const weapon::TWeaponDatas& weapons) {
+        printTree(context.out, weapons, BuildWeaponTree(WeaponRelations(weapons), weaponClass));
+    });
+}
+
+int weaponCommand(CommandContext& context) {
+    if (context.arguments.size() != 1)
+        throw UsageError{"weapon needs one table index"};
+    const std::optional<std::int32_t> index = readInteger(context.arguments[0]);
+    if (!index || *index < 0)
+        throw UsageError{"no weapon index '" + context.arguments[0] + "'"};
+    return withWeapons(context, [&](const weapon::TWeaponDatas& weapons) {
+        if (size_t(*index) >= weapons.size())
+            throw UsageError{"the table holds " + std::to_string(weapons.size()) + " weapons"};
+        printDetails(context.out, ShowWeaponDetails(weapons, *index));
+    });
+}
+
+std::string describeWeaponFile(const QString& path) {
+    weapon::TWeaponDatas weapons;
+    weapon::LoadWeaponData(path, weapons);
+    return std::to_string(weapons.size()) + " weapons";
+}
+
+} // namespace trelkin::cli

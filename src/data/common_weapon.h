@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The weapon module has its own material record; the armour module's (guard::TMaterialData) is a separate type.
+namespace trelkin::weapon {
+
+// One additional effect of a weapon (an element, a status or "防御力"). Texts are code page 932 bytes.
+struct TAdditionaleffectData {
+    std::string Name{};
+    std::int32_t Value = 0;
+};
+using TAdditionaleffectDatas = std::vector<TAdditionaleffectData>;
+
+// One material line, the count first.
+struct TMaterialData {
+    std::int32_t Num = 0;
+    std::string Name{};
+};
+using TMaterialDatas = std::vector<TMaterialData>;
+
+// One weapon. Its index in the table is its identity for the views; weapons name their parent, never index it.
+struct TWeaponData {
+    std::string Type{};
+    std::string Name{};
+    std::int32_t Attack = 0;
+    TAdditionaleffectDatas Additionaleffects{};
+    std::int32_t Sale = 0;       // production price
+    std::int32_t Production = 0; // upgrade price
+    TMaterialDatas CreateMaterials{};
+    TMaterialDatas Materials{}; // to upgrade the parent into this weapon
+    std::string ParentWeapon{}; // empty for a weapon that starts a line
+};
+using TWeaponDatas = std::vector<TWeaponData>;
+
+// Replaces the table with one weapon per child node of "weaponlist", in document order. The first error stops
+// the load: the table keeps its full length, with the failing record partly read and the ones after it empty.
+// Throws Error "ファイル <path> は開けません", the XML parser's message, "要素は単純テキストノードを含んでいません"
+// or "'<text>' は整数ではありません".
+void LoadWeaponData(const QString& path, TWeaponDatas& Weapons);
+
+} // namespace trelkin::weapon

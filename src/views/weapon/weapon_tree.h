@@ -1,0 +1,66 @@
+#pragma once
+
+#include "data/common_weapon.h"
+#include "views/weapon/weapon_relations.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace trelkin {
+
+// The upgrade tree of one weapon class: the weapons that start a line at the top level, under each weapon the
+// weapons upgraded from it, to any depth. Nodes refer to weapons by their index in the table.
+class WeaponTree {
+public:
+    using NodeId = int;
+
+    struct Node {
+        int weapon = 0;
+        std::vector<NodeId> children;
+    };
+
+    NodeId appendTopLevel(int weapon);
+    NodeId appendChild(NodeId parent, int weapon);
+
+    const std::vector<NodeId>& topLevel() const { return m_topLevel; }
+    const Node& node(NodeId id) const { return m_nodes[size_t(id)]; }
+    std::size_t size() const { return m_nodes.size(); }
+
+    // Calls visit(id, depth) for every node, parents before their children, in tree order. Iterative, so
+    // upgrade chains of any depth are safe.
+    template <typename Visit> void visitDepthFirst(Visit visit) const {
+        std::vector<std::pair<NodeId, int>> pending;
+        for (auto top = m_topLevel.rbegin(); top != m_topLevel.rend(); ++top)
+            pending.emplace_back(*top, 0);
+        while (!pending.empty()) {
+            const auto [id, depth] = pending.back();
+            pending.pop_back();
+            visit(id, depth);
+            const std::vector<NodeId>& below = node(id).children;
+            for (auto child = below.rbegin(); child != below.rend(); ++child)
+                pending.emplace_back(*child, depth + 1);
+        }
+    }
+
+private:
+    NodeId appendNode(int weapon, std::vector<NodeId>& siblings);
+
+    std::vector<Node> m_nodes;
+    std::vector<NodeId> m_topLevel;
+};
+
+// The two weapons that are only ever shown under their parent, never at the top level (code page 932).
+const std::vector<std::string>& weaponsNeverAtTopLevel();
+
+// The tree of one class (Type compared byte for byte): in table order, every weapon of the class whose
+// ParentWeapon is empty or names no weapon of its own class, except the two of weaponsNeverAtTopLevel, with its
+// upgrades below it.
+WeaponTree BuildWeaponTree(const WeaponRelations& relations, const std::string& weaponClass);
+
+// Adds below the node, depth first and in table order, every weapon of any class whose ParentWeapon is the
+// node's weapon's name. A name already on the path down from the node (a top-level node) is added but not
+// opened out again, so circular upgrade data ends there instead of running forever.
+void AddChildWeapons(const WeaponRelations& relations, WeaponTree& tree, WeaponTree::NodeId node);
+
+} // namespace trelkin

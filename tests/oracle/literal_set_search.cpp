@@ -1,0 +1,131 @@
+#include "oracle/literal_set_search.h"
+
+#include "data/cp932.h"
+
+#include <array>
+
+namespace trelkin::oracle {
+namespace {
+
+using Pieces = std::array<const guard::TEquipmentData*, 5>;
+
+std::string sjis(const char* utf8) {
+    return toCp932(QString::fromUtf8(utf8));
+}
+
+bool sameIgnoringAsciiCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto up = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 32) : c; };
+        if (up(a[i]) != up(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool passes(const guard::TEquipmentData& piece, const SetSearchQuery& query) {
+    if (piece.Def < query.MinEachDef)
+        return false;
+    if (query.sex == SetSearchQuery::Sex::Male && !piece.Male)
+        return false;
+    if (query.sex == SetSearchQuery::Sex::Female && !piece.Female)
+        return false;
+    if (query.wearerClass == SetSearchQuery::WearerClass::Swordsman && !piece.Swordsman)
+        return false;
+    if (query.wearerClass == SetSearchQuery::WearerClass::Gunner && !piece.Gunner)
+        return false;
+    return true;
+}
+
+std::vector<std::string> activatedList(const ArmourTables& tables, const Pieces& pieces) {
+    std::vector<std::pair<std::string, std::int32_t>> pointSums;
+    for (const guard::TEquipmentData* piece : pieces) {
+        for (const guard::TEquipmentSkillData& entry : piece->Skills) {
+            bool merged = false;
+            for (auto& pair : pointSums) {
+                if (sameIgnoringAsciiCase(pair.first, entry.Name)) {
+                    pair.second = std::int32_t(std::uint32_t(pair.second) + std::uint32_t(entry.Val));
+                    merged = true;
+                    break;
+                }
+            }
+            if (!merged)
+                pointSums.emplace_back(entry.Name, entry.Val);
+        }
+    }
+    std::vector<std::string> activated;
+    for (const auto& pair : pointSums)
+        for (const guard::TSkillData& row : tables.SkillDatas)
+            if (row.Skill == pair.first && row.RangeMin <= pair.second && pair.second <= row.RangeMax)
+                activated.push_back(row.Name);
+    return activated;
+}
+
+const std::string kPiecesHeading = sjis("【防具一覧】");
+const std::string kDefenceHeading = sjis("【総防御力】");
+const std::string kSkillsHeading = sjis("【発動スキル】");
+const std::array<std::string, 5> kCaptions{sjis("頭 ： "), sjis("胴 ： "), sjis("腕 ： "), sjis("腰 ： "),
+                                           sjis("脚 ： ")};
+
+void writeBlock(const Pieces& pieces, std::int32_t total, const std::vector<std::string>& activated, std::string& out) {
+    out += kPiecesHeading + "\n";
+    for (size_t i = 0; i < 5; ++i)
+        out += kCaptions[i] + pieces[i]->Name + "\n";
+    out += kDefenceHeading + "\n" + std::to_string(total) + "\n" + kSkillsHeading + "\n";
+    for (const std::string& name : activated)
+        out += name + "\n";
+    out += "\n--------------------------\n";
+}
+
+void judge(const ArmourTables& tables, const SetSearchQuery& query, const Pieces& pieces, std::string& out) {
+    std::uint32_t total = 0;
+    for (const guard::TEquipmentData* piece : pieces)
+        total += std::uint32_t(piece->Def);
+    if (std::int32_t(total) < query.MinTotalDef)
+        return;
+    const std::vector<std::string> activated = activatedList(tables, pieces);
+    for (const std::string& wanted : query.WantedSkills) {
+        if (wanted.empty())
+            continue;
+        bool found = false;
+        for (const std::string& name : activated)
+            found = found || name == wanted;
+        if (!found)
+            return;
+    }
+    writeBlock(pieces, std::int32_t(total), activated, out);
+}
+
+} // namespace
+
+std::string literalSetSearch(const ArmourTables& tables, const SetSearchQuery& query) {
+    std::string out;
+    const auto& heads = tables.HeadDatas;
+    const auto& bodies = tables.BodyDatas;
+    const auto& arms = tables.ArmDatas;
+    const auto& waists = tables.WaistDatas;
+    const auto& legs = tables.LegDatas;
+    for (size_t h = heads.size(); h-- > 0;) {
+        if (!passes(heads[h], query))
+            continue;
+        for (size_t b = bodies.size(); b-- > 0;) {
+            if (!passes(bodies[b], query))
+                continue;
+            for (size_t a = arms.size(); a-- > 0;) {
+                if (!passes(arms[a], query))
+                    continue;
+                for (size_t w = waists.size(); w-- > 0;) {
+                    if (!passes(waists[w], query))
+                        continue;
+                    for (size_t l = legs.size(); l-- > 0;)
+                        if (passes(legs[l], query))
+                            judge(tables, query, {&heads[h], &bodies[b], &arms[a], &waists[w], &legs[l]}, out);
+                }
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace trelkin::oracle

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "data/armour_tables.h"
+#include "views/setsearch/set_search_query.h"
+
+#include <string>
+
+namespace trelkin::oracle {
+
+// The set search exactly as the game's players know it: five nested loops from each table's last piece down,
+// every complete set summed and judged one by one, every qualifying set written as a block. Slow on purpose;
+// it is the reference the fast search is compared with, and it shares none of its code.
+std::string literalSetSearch(const ArmourTables& tables, const SetSearchQuery& query);
+
+} // namespace trelkin::oracle
