@@ -5,7 +5,9 @@
 #include "ui/message_boxes.h"
 #include "views/setsearch/set_search_page.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -112,9 +114,15 @@ TEST_F(SetSearchPageTest, ShowsExactlyTheLiteralResultAndAnnouncesTheEnd) {
     SetSearchQuery query;
     query.WantedSkills[0] = sjis("回避性能UP");
     auto* memo = find<ui::BlockTextView>("Memo2");
-    memo->selectAll();
-    EXPECT_EQ(memo->selectedText(), fromCp932(oracle::literalSetSearch(m_tables, query)));
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), fromCp932(oracle::literalSetSearch(m_tables, query)));
     EXPECT_EQ(memo->blockCount(), m_page.foundSets().size());
+
+    // End puts the caret on the very last line; shift+End there selects just that line.
+    QTest::keyClick(memo, Qt::Key_End);
+    QTest::keyClick(memo, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(memo->selectedText(), QStringLiteral("--------------------------\n"));
 }
 
 TEST_F(SetSearchPageTest, CancelGoesOnAfterNoAndStopsAfterYesWithoutTheEndMessage) {
