@@ -10,6 +10,7 @@ namespace {
 
 constexpr unsigned char kHighestBlank = 32;
 constexpr std::string_view kLineBreak = "\r\n";
+constexpr int kBytesPerMiB = 1 << 20;
 
 std::string joinLines(std::string_view text) {
     std::string joined;
@@ -32,7 +33,14 @@ QByteArray readFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Error(QStringLiteral("ファイル %1 は開けません").arg(path));
-    return file.readAll();
+    // Read one byte past the limit instead of trusting the size, which a pipe or device does not report.
+    QByteArray bytes = file.read(kMaxDataFileSize + 1);
+    if (bytes.size() > kMaxDataFileSize)
+        throw Error(
+            QStringLiteral("ファイル %1 は大きすぎます (上限 %2 MiB)").arg(path).arg(kMaxDataFileSize / kBytesPerMiB));
+    if (file.error() != QFileDevice::NoError)
+        throw Error(QStringLiteral("ファイル %1 は開けません").arg(path));
+    return bytes;
 }
 
 std::string UnscrambleText(std::string_view text) {
@@ -48,10 +56,15 @@ std::string_view trimTrailingBlanks(std::string_view text) {
     return text;
 }
 
+std::string unscrambleFileBytes(std::string_view bytes) {
+    std::string plain = UnscrambleText(joinLines(bytes));
+    plain.resize(trimTrailingBlanks(plain).size());
+    return plain;
+}
+
 std::string ReadScrambledFile(const QString& path) {
     const QByteArray bytes = readFileBytes(path);
-    const std::string plain = UnscrambleText(joinLines(std::string_view(bytes.constData(), bytes.size())));
-    return std::string(trimTrailingBlanks(plain));
+    return unscrambleFileBytes(std::string_view(bytes.constData(), size_t(bytes.size())));
 }
 
 std::string scrambleText(std::string_view plain) {

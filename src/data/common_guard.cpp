@@ -65,14 +65,15 @@ void ReadEquipmentDatas(TEquipmentDatas& table, const QDomElement& slotElement) 
         readPiece(pieces[i], table[i]);
 }
 
-void LoadGuardData(const QString& path, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas, TEquipmentDatas& BodyDatas,
-                   TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas, TEquipmentDatas& LegDatas) {
+void readGuardText(std::string_view plainText, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas,
+                   TEquipmentDatas& BodyDatas, TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas,
+                   TEquipmentDatas& LegDatas) {
     // Every table is emptied first, so a load that stops early leaves the later ones empty.
     SkillDatas.clear();
     for (TEquipmentDatas* table : {&HeadDatas, &BodyDatas, &ArmDatas, &WaistDatas, &LegDatas})
         table->clear();
 
-    const QDomDocument document = xml::parseDocument(ReadScrambledFile(path));
+    const QDomDocument document = xml::parseDocument(plainText);
     const QDomElement root = document.documentElement();
     const QDomElement armourList = xml::childElement(root, QStringLiteral("armorlist"));
     readSkillRows(xml::childElement(root, QStringLiteral("skilllist")), SkillDatas);
@@ -81,6 +82,11 @@ void LoadGuardData(const QString& path, TSkillDatas& SkillDatas, TEquipmentDatas
     ReadEquipmentDatas(ArmDatas, xml::childElement(armourList, QStringLiteral("arm")));
     ReadEquipmentDatas(WaistDatas, xml::childElement(armourList, QStringLiteral("waist")));
     ReadEquipmentDatas(LegDatas, xml::childElement(armourList, QStringLiteral("leg")));
+}
+
+void LoadGuardData(const QString& path, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas, TEquipmentDatas& BodyDatas,
+                   TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas, TEquipmentDatas& LegDatas) {
+    readGuardText(ReadScrambledFile(path), SkillDatas, HeadDatas, BodyDatas, ArmDatas, WaistDatas, LegDatas);
 }
 
 } // namespace trelkin::guard

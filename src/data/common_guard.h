@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The armour module lives in a namespace of its own: the weapon module has a material record with the same
@@ -63,6 +64,11 @@ using TEquipmentDatas = std::vector<TEquipmentData>;
 // the XML parser's message, "要素は単純テキストノードを含んでいません" or "'<text>' は整数ではありません".
 void LoadGuardData(const QString& path, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas, TEquipmentDatas& BodyDatas,
                    TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas, TEquipmentDatas& LegDatas);
+
+// The same over the plain text of the file, for callers that already hold it.
+void readGuardText(std::string_view plainText, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas,
+                   TEquipmentDatas& BodyDatas, TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas,
+                   TEquipmentDatas& LegDatas);
 
 // Replaces the table with one piece per child node of the slot element, in document order.
 void ReadEquipmentDatas(TEquipmentDatas& table, const QDomElement& slotElement);

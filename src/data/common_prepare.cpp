@@ -49,6 +49,10 @@ void readRecipe(std::string_view line, TPrepareData& recipe) {
 
 void readPrepareText(std::string_view plainText, TPrepareDatas& table) {
     const std::vector<std::string_view> lines = splitLines(plainText);
+    if (lines.size() > kMaxRecipeCount) {
+        table.clear();
+        throw Error(QStringLiteral("レシピの行が多すぎます (上限 %1 行)").arg(kMaxRecipeCount));
+    }
     table.assign(lines.size(), TPrepareData{});
     for (size_t i = 0; i < lines.size(); ++i)
         readRecipe(lines[i], table[i]);

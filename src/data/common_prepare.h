@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
-
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trelkin {
@@ -26,9 +27,13 @@ using TPrepareDatas = std::vector<TPrepareData>;
 // The field text that marks a recipe made by 調合, in code page 932.
 extern const std::string kPrepareKindWord;
 
+// The game has a few thousand recipes at most; a file with more lines is refused before its table is made.
+inline constexpr std::size_t kMaxRecipeCount = 200000;
+
 // Fills the table with one record per line of the data file. A line with fewer than eight fields throws
 // Error "リストのインデックスが範囲を超えています (<index of the first missing field>)"; the table then
-// keeps its full length, with the records from that line on incomplete.
+// keeps its full length, with the records from that line on incomplete. More than kMaxRecipeCount lines throw
+// Error "レシピの行が多すぎます (上限 <n> 行)" and leave the table empty.
 void LoadPrepareData(const QString& path, TPrepareDatas& table);
 
 // The same over a plain text, for callers that already hold it.

@@ -33,14 +33,18 @@ void readWeapon(const QDomElement& element, TWeaponData& weapon) {
 
 } // namespace
 
-void LoadWeaponData(const QString& path, TWeaponDatas& Weapons) {
+void readWeaponText(std::string_view plainText, TWeaponDatas& Weapons) {
     Weapons.clear();
-    const QDomDocument document = xml::parseDocument(ReadScrambledFile(path));
+    const QDomDocument document = xml::parseDocument(plainText);
     const QDomElement weaponList = xml::childElement(document.documentElement(), QStringLiteral("weaponlist"));
     const std::vector<QDomElement> elements = xml::childNodes(weaponList);
     Weapons.assign(elements.size(), TWeaponData{});
     for (size_t i = 0; i < elements.size(); ++i)
         readWeapon(elements[i], Weapons[i]);
+}
+
+void LoadWeaponData(const QString& path, TWeaponDatas& Weapons) {
+    readWeaponText(ReadScrambledFile(path), Weapons);
 }
 
 } // namespace trelkin::weapon

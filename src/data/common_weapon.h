@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The weapon module has its own material record; the armour module's (guard::TMaterialData) is a separate type.
@@ -41,5 +42,8 @@ using TWeaponDatas = std::vector<TWeaponData>;
 // Throws Error "ファイル <path> は開けません", the XML parser's message, "要素は単純テキストノードを含んでいません"
 // or "'<text>' は整数ではありません".
 void LoadWeaponData(const QString& path, TWeaponDatas& Weapons);
+
+// The same over the plain text of the file, for callers that already hold it.
+void readWeaponText(std::string_view plainText, TWeaponDatas& Weapons);
 
 } // namespace trelkin::weapon

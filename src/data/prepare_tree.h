@@ -3,6 +3,7 @@
 #include "data/collation.h"
 #include "data/common_prepare.h"
 #include "data/recipes_by_item.h"
+#include "data/tree_walk.h"
 
 #include <deque>
 #include <string>
@@ -44,20 +45,10 @@ public:
     int depth(NodeId id) const;
     const TPrepareDatas& recipes() const { return m_recipes; }
 
-    // Calls visit(id, depth) for every node, parents before their children, in tree order. Iterative, so
-    // derivation chains of any depth are safe.
+    // Calls visit(id, depth) for every node, parents before their children, in tree order.
     template <typename Visit> void visitDepthFirst(Visit visit) const {
-        std::vector<std::pair<NodeId, int>> pending;
-        for (auto top = m_topLevel.rbegin(); top != m_topLevel.rend(); ++top)
-            pending.emplace_back(*top, 0);
-        while (!pending.empty()) {
-            const auto [id, depth] = pending.back();
-            pending.pop_back();
-            visit(id, depth);
-            const std::vector<NodeId>& below = children(id);
-            for (auto child = below.rbegin(); child != below.rend(); ++child)
-                pending.emplace_back(*child, depth + 1);
-        }
+        trelkin::visitDepthFirst(
+            m_topLevel, [this](NodeId id) -> const std::vector<NodeId>& { return children(id); }, visit);
     }
 
 private:

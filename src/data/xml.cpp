@@ -5,9 +5,30 @@
 #include "data/integer_reader.h"
 
 #include <QDomNode>
+#include <QXmlStreamReader>
 #include <optional>
 
 namespace trelkin::xml {
+namespace {
+
+// A fast streaming pass that counts open elements. A document that is not well-formed is left to the DOM
+// parser, whose message the user sees.
+void refuseDeepNesting(const QByteArray& content) {
+    QXmlStreamReader reader(content);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+        else if (token == QXmlStreamReader::StartElement && ++depth > kMaxElementDepth)
+            throw Error(QStringLiteral("XML 要素の入れ子が深すぎます (上限 %1 段, %2 行 %3 列)")
+                            .arg(kMaxElementDepth)
+                            .arg(reader.lineNumber())
+                            .arg(reader.columnNumber()));
+    }
+}
+
+} // namespace
 
 QDomDocument parseDocument(std::string_view bytes) {
     QDomDocument document;
@@ -15,6 +36,7 @@ QDomDocument parseDocument(std::string_view bytes) {
     int line = 0;
     int column = 0;
     const QByteArray content(bytes.data(), qsizetype(bytes.size()));
+    refuseDeepNesting(content);
     if (!document.setContent(content, false, &message, &line, &column))
         throw Error(QStringLiteral("%1 (%2 行 %3 列)").arg(message).arg(line).arg(column));
     return document;
@@ -26,8 +48,13 @@ QDomElement childElement(const QDomElement& parent, const QString& name) {
 
 std::vector<QDomElement> childNodes(const QDomElement& element) {
     std::vector<QDomElement> children;
-    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling())
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (children.size() == kMaxChildNodes)
+            throw Error(QStringLiteral("要素 %1 の子ノードが多すぎます (上限 %2 個)")
+                            .arg(element.tagName())
+                            .arg(kMaxChildNodes));
         children.push_back(node.toElement());
+    }
     return children;
 }
 

@@ -1,19 +1,15 @@
 #include "cli/cli_app.h"
+#include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace trelkin {
 namespace {
 
-using testing::DataDirectory;
+using testing::CliRun;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::DataDirectory;
 
 // The armour file of these tests: two skill systems, the torso-up rule, and pieces in three slots.
 constexpr const char* kGuardXml = R"(<?xml version="1.0" encoding="Shift_JIS"?>
@@ -50,12 +46,7 @@ class ArmourCliTest : public ::testing::Test {
 protected:
     ArmourCliTest() { dir.writeScrambledUtf8(QStringLiteral("guard.dat"), QString::fromUtf8(kGuardXml)); }
 
-    CliRun run(std::vector<std::string> arguments) const {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = cli::runCli(arguments, dir.path(), out, err);
-        return {status, out.str(), err.str()};
-    }
+    CliRun run(const std::vector<std::string>& arguments) const { return testing::runCli(arguments, dir.path()); }
 
     DataDirectory dir;
 };

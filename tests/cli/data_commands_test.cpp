@@ -1,32 +1,21 @@
 #include "cli/cli_app.h"
 #include "data/common.h"
 #include "data/common_prepare.h"
+#include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace trelkin {
 namespace {
 
+using testing::CliRun;
 using testing::DataDirectory;
+using testing::runCli;
 using testing::sjis;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<std::string> arguments, const QString& dataDirectory = QString()) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(arguments, dataDirectory, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::string readBytes(const QString& path) {
     QFile file(path);

@@ -1,23 +1,18 @@
 #include "cli/cli_app.h"
+#include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
 #include "views/side/side_addresses.h"
 
 #include <QUrl>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace trelkin {
 namespace {
 
+using testing::CliRun;
 using testing::DataDirectory;
 using testing::sjis;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 constexpr const char* kGuardXml = R"(<?xml version="1.0" encoding="Shift_JIS"?>
 <guard><skilllist/><armorlist><head>
@@ -32,11 +27,8 @@ constexpr const char* kWeaponXml = R"(<?xml version="1.0" encoding="Shift_JIS"?>
   <materials><material num="1">牙</material></materials><parentweapon/>
 </weapon></weaponlist></weapondata>)";
 
-CliRun run(const DataDirectory& dir, std::vector<std::string> arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::runCli(arguments, dir.path(), out, err);
-    return {status, out.str(), err.str()};
+CliRun run(const DataDirectory& dir, const std::vector<std::string>& arguments) {
+    return testing::runCli(arguments, dir.path());
 }
 
 // The three lines of a report run without their labels.

@@ -1,19 +1,15 @@
 #include "cli/cli_app.h"
+#include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
 
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace trelkin {
 namespace {
 
-using testing::DataDirectory;
+using testing::CliRun;
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using testing::DataDirectory;
 
 constexpr const char* kWeaponXml = R"(<?xml version="1.0" encoding="UTF-8"?>
 <d><weaponlist>
@@ -30,12 +26,7 @@ class WeaponCliTest : public ::testing::Test {
 protected:
     WeaponCliTest() { dir.writeScrambled(QStringLiteral("weapon.dat"), kWeaponXml); }
 
-    CliRun run(std::vector<std::string> arguments) const {
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = cli::runCli(arguments, dir.path(), out, err);
-        return {status, out.str(), err.str()};
-    }
+    CliRun run(const std::vector<std::string>& arguments) const { return testing::runCli(arguments, dir.path()); }
 
     DataDirectory dir;
 };

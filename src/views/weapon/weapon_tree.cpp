@@ -1,6 +1,7 @@
 #include "views/weapon/weapon_tree.h"
 
 #include "data/cp932.h"
+#include "data/error.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -73,6 +74,8 @@ void AddChildWeapons(const WeaponRelations& relations, WeaponTree& tree, WeaponT
             path.pop_back();
             continue;
         }
+        if (tree.size() >= kMaxWeaponTreeNodes)
+            throw Error(QStringLiteral("武器の派生ツリーが大きすぎます (上限 %1 項目)").arg(kMaxWeaponTreeNodes));
         const int upgrade = upgrades[opening.next++];
         const WeaponTree::NodeId child = tree.appendChild(opening.node, upgrade);
         if (namesOnPath.insert(weapons[size_t(upgrade)].Name).second)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/common_weapon.h"
+#include "data/tree_walk.h"
 #include "views/weapon/weapon_relations.h"
 
 #include <string>
@@ -27,20 +28,10 @@ public:
     const Node& node(NodeId id) const { return m_nodes[size_t(id)]; }
     std::size_t size() const { return m_nodes.size(); }
 
-    // Calls visit(id, depth) for every node, parents before their children, in tree order. Iterative, so
-    // upgrade chains of any depth are safe.
+    // Calls visit(id, depth) for every node, parents before their children, in tree order.
     template <typename Visit> void visitDepthFirst(Visit visit) const {
-        std::vector<std::pair<NodeId, int>> pending;
-        for (auto top = m_topLevel.rbegin(); top != m_topLevel.rend(); ++top)
-            pending.emplace_back(*top, 0);
-        while (!pending.empty()) {
-            const auto [id, depth] = pending.back();
-            pending.pop_back();
-            visit(id, depth);
-            const std::vector<NodeId>& below = node(id).children;
-            for (auto child = below.rbegin(); child != below.rend(); ++child)
-                pending.emplace_back(*child, depth + 1);
-        }
+        trelkin::visitDepthFirst(
+            m_topLevel, [this](NodeId id) -> const std::vector<NodeId>& { return node(id).children; }, visit);
     }
 
 private:
@@ -50,17 +41,23 @@ private:
     std::vector<NodeId> m_topLevel;
 };
 
+// Names may repeat, so the tree of a small table can grow exponentially; a tree with more nodes than this is
+// refused. A chain of every weapon of a large table stays well below it.
+inline constexpr std::size_t kMaxWeaponTreeNodes = 250000;
+
 // The two weapons that are only ever shown under their parent, never at the top level (code page 932).
 const std::vector<std::string>& weaponsNeverAtTopLevel();
 
 // The tree of one class (Type compared byte for byte): in table order, every weapon of the class whose
 // ParentWeapon is empty or names no weapon of its own class, except the two of weaponsNeverAtTopLevel, with its
-// upgrades below it.
+// upgrades below it. Throws Error "武器の派生ツリーが大きすぎます (上限 <n> 項目)" when the tree would hold more
+// than kMaxWeaponTreeNodes nodes.
 WeaponTree BuildWeaponTree(const WeaponRelations& relations, const std::string& weaponClass);
 
 // Adds below the node, depth first and in table order, every weapon of any class whose ParentWeapon is the
 // node's weapon's name. A name already on the path down from the node (a top-level node) is added but not
-// opened out again, so circular upgrade data ends there instead of running forever.
+// opened out again, so circular upgrade data ends there instead of running forever. Throws the same Error as
+// BuildWeaponTree when the tree grows past kMaxWeaponTreeNodes.
 void AddChildWeapons(const WeaponRelations& relations, WeaponTree& tree, WeaponTree::NodeId node);
 
 } // namespace trelkin

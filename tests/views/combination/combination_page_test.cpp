@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "support/find_widget.h"
 #include "support/scrambled_fixture.h"
 #include "views/combination/combination_page.h"
 
@@ -28,9 +29,7 @@ protected:
     }
 
     template <typename Widget> Widget* find(const char* name) const {
-        auto* widget = m_form->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return testing::findWidget<Widget>(*m_form, QString::fromLatin1(name));
     }
 
     QString text(const char* label) const { return find<QLabel>(label)->text(); }

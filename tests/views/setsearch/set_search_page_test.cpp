@@ -1,5 +1,6 @@
 #include "data/cp932.h"
 #include "oracle/literal_set_search.h"
+#include "support/find_widget.h"
 #include "support/scrambled_fixture.h"
 #include "ui/block_text_view.h"
 #include "ui/message_boxes.h"
@@ -77,9 +78,7 @@ protected:
         m_page.show();
     }
     template <typename Widget> Widget* find(const char* name) {
-        auto* widget = m_page.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return testing::findWidget<Widget>(m_page, QString::fromLatin1(name));
     }
     void wish(const QString& skill) {
         find<QComboBox>("ComboBox1")->setCurrentIndex(find<QComboBox>("ComboBox1")->findText(skill));

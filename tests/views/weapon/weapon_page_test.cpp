@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "support/find_widget.h"
 #include "support/recorded_error_boxes.h"
 #include "support/scrambled_fixture.h"
 #include "ui/flat_button_pages.h"
@@ -44,9 +45,7 @@ protected:
     }
 
     template <typename Widget> Widget* find(const QString& name) const {
-        auto* widget = m_form->findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return testing::findWidget<Widget>(*m_form, name);
     }
 
     ui::FlatButtonPages* classPages() const { return m_form->findChild<WeaponPage*>()->classPages(); }
