@@ -1,6 +1,7 @@
 #include "data/common_prepare.h"
 #include "data/error.h"
 #include "views/combination/recipe_tree.h"
+#include "views/combination/recipe_tree_opening.h"
 
 #include <cstdint>
 #include <string_view>
@@ -8,22 +9,14 @@
 
 namespace {
 
-// Trees of derivation can grow exponentially with the table; the walk stops after this many nodes so that
-// one input cannot stall the campaign.
-constexpr int kNodeBudget = 2000;
+// Trees of derivation can grow exponentially with the table; a campaign opens them within far smaller limits than
+// the page's, so that one input cannot stall it.
+constexpr trelkin::OpeningLimits kCampaignLimits{2000, 200};
 
 void walk(const trelkin::PrepareTree& tree) {
-    std::vector<trelkin::PrepareTree::NodeId> pending(tree.topLevel().rbegin(), tree.topLevel().rend());
-    for (int visited = 0; visited < kNodeBudget && !pending.empty(); ++visited) {
-        const trelkin::PrepareTree::NodeId id = pending.back();
-        pending.pop_back();
-        tree.node(id);
-        tree.row(id);
-        tree.depth(id);
-        if (tree.hasChildren(id)) {
-            const auto& children = tree.children(id);
-            pending.insert(pending.end(), children.rbegin(), children.rend());
-        }
+    for (const trelkin::ShownRow& row : trelkin::shownRows(tree, trelkin::openRecipeTree(tree, kCampaignLimits))) {
+        tree.node(row.id);
+        tree.row(row.id);
     }
 }
 

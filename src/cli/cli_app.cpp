@@ -51,7 +51,8 @@ Recipes (names are given and printed as UTF-8; colours as words):
   pairs MATERIAL             the partners of a material, the count, and how the material is made
   details --item NAME | --no N | --pair A B
                              every field of the recipe detail box and its derivation tree
-  recipe-tree                the whole sorted recipe tree, fully open, two spaces per level
+  recipe-tree                the whole sorted recipe tree, two spaces per level, opened as
+                             "すべて開く" opens it (a note ends a tree too large to open completely)
 
 Armour (names are given and printed as UTF-8; columns are separated by tabs):
   skills                     every row of the skill list

@@ -8,6 +8,7 @@
 #include "views/combination/prepare_details.h"
 #include "views/combination/recipe_colour.h"
 #include "views/combination/recipe_tree.h"
+#include "views/combination/recipe_tree_opening.h"
 
 #include <ostream>
 
@@ -27,13 +28,17 @@ void printColouredNames(std::ostream& out, const TPrepareDatas& recipes, const s
         out << utf8(name) << '\t' << colourName(RecipeColour(recipes, byItem, name)) << '\n';
 }
 
+// Prints the tree as far as a view opens it fully, with the view's note when it stops short.
 void printTree(std::ostream& out, const PrepareTree& tree) {
-    tree.visitDepthFirst([&](PrepareTree::NodeId id, int depth) {
-        const PrepareTree::Node& node = tree.node(id);
-        for (int level = 0; level < depth; ++level)
+    const RecipeTreeOpening opening = openRecipeTree(tree);
+    for (const ShownRow& row : shownRows(tree, opening)) {
+        const PrepareTree::Node& node = tree.node(row.id);
+        for (int level = 0; level < row.depth; ++level)
             out << kIndent;
         out << utf8(node.text) << '\t' << colourName(recipeKindColour(tree.recipes(), node.recipe)) << '\n';
-    });
+    }
+    if (!opening.complete)
+        out << kTreeOpenedInPart << ": " << openedInPartReason() << '\n';
 }
 
 void printField(std::ostream& out, const char* caption, const std::string& cp932Value) {

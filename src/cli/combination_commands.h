@@ -13,7 +13,7 @@ int pairsCommand(CommandContext& context);
 // details --item NAME | --no N | --pair A B: every field of the recipe detail box and its derivation tree.
 int detailsCommand(CommandContext& context);
 
-// recipe-tree: the whole sorted recipe tree, fully open.
+// recipe-tree: the whole sorted recipe tree, opened as far as the page's "すべて開く" opens it.
 int recipeTreeCommand(CommandContext& context);
 
 } // namespace trelkin::cli

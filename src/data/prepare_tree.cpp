@@ -6,7 +6,8 @@ PrepareTree::PrepareTree(const TPrepareDatas& recipes, Order order)
     : m_recipes(recipes), m_byItem(recipes), m_order(order) {}
 
 PrepareTree::NodeId PrepareTree::appendNode(Node node, Expansion expansion) const {
-    m_nodes.push_back(Slot{std::move(node), expansion, false, 0, {}});
+    const int depth = node.parent < 0 ? 0 : m_nodes[size_t(node.parent)].depth + 1;
+    m_nodes.push_back(Slot{std::move(node), expansion, false, 0, depth, {}});
     return NodeId(m_nodes.size() - 1);
 }
 
@@ -26,13 +27,6 @@ const std::vector<PrepareTree::NodeId>& PrepareTree::children(NodeId id) const {
     if (!m_nodes[size_t(id)].childrenMade)
         makeChildren(id);
     return m_nodes[size_t(id)].children;
-}
-
-int PrepareTree::depth(NodeId id) const {
-    int depth = 0;
-    for (NodeId parent = node(id).parent; parent >= 0; parent = node(parent).parent)
-        ++depth;
-    return depth;
 }
 
 void PrepareTree::makeChildren(NodeId id) const {

@@ -42,7 +42,8 @@ public:
     // The node's position among its siblings (or in the top level).
     int row(NodeId id) const { return m_nodes[size_t(id)].row; }
     const Node& node(NodeId id) const { return m_nodes[size_t(id)].node; }
-    int depth(NodeId id) const;
+    // How many levels below the top level the node stands.
+    int depth(NodeId id) const { return m_nodes[size_t(id)].depth; }
     const TPrepareDatas& recipes() const { return m_recipes; }
 
     // Calls visit(id, depth) for every node, parents before their children, in tree order.
@@ -59,6 +60,7 @@ private:
         Expansion expansion = Expansion::None;
         bool childrenMade = false;
         int row = 0;
+        int depth = 0;
         std::vector<NodeId> children;
     };
 

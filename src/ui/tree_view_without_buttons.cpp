@@ -2,7 +2,7 @@
 
 namespace trelkin::ui {
 
-TreeViewWithoutButtons::TreeViewWithoutButtons(QWidget* parent) : QTreeView(parent) {
+TreeViewWithoutButtons::TreeViewWithoutButtons(QWidget* parent) : TreeView(parent) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
 }

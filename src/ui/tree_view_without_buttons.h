@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QTreeView>
+#include "ui/tree_view.h"
 
 namespace trelkin::ui {
 
 // A tree view that draws no open/close buttons and no lines at any level; it is meant to be shown fully open.
-class TreeViewWithoutButtons : public QTreeView {
+class TreeViewWithoutButtons : public TreeView {
     Q_OBJECT
 public:
     explicit TreeViewWithoutButtons(QWidget* parent = nullptr);

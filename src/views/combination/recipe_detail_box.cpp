@@ -7,6 +7,7 @@
 #include "ui/window_font.h"
 #include "views/combination/recipe_tree.h"
 #include "views/combination/recipe_tree_model.h"
+#include "views/combination/recipe_tree_opener.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ RecipeDetailBox::RecipeDetailBox(QWidget* parent)
       m_label9(makeValueLabel(QStringLiteral("Label9"), this)),
       m_label4(makeValueLabel(QStringLiteral("Label4"), this)), m_memo1(new QPlainTextEdit(this)),
       m_treeView2(new ui::TreeViewWithoutButtons(this)), m_model(new RecipeTreeModel(this)),
-      m_label3(makeValueLabel(QStringLiteral("Label3"), this)) {
+      m_openedInPartNote(makeOpenedInPartNote(this)), m_label3(makeValueLabel(QStringLiteral("Label3"), this)) {
     setObjectName(QStringLiteral("GroupBox1"));
     m_spinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     m_spinEdit1->setRange(kLowestRecipeNumber, kHighestRecipeNumber);
@@ -54,6 +55,7 @@ RecipeDetailBox::RecipeDetailBox(QWidget* parent)
     m_treeView2->setMinimumHeight(kMemoHeight);
     m_treeView2->setModel(m_model);
     m_treeView2->setHeaderHidden(true);
+    m_treeView2->setUniformRowHeights(true);
     m_treeView2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_treeView2->setItemDelegate(new ui::ColouredItemDelegate(0, m_treeView2));
 
@@ -72,7 +74,11 @@ RecipeDetailBox::RecipeDetailBox(QWidget* parent)
     layout->addLayout(fields);
     layout->addWidget(new QLabel(QStringLiteral("アイテム解説："), this));
     layout->addWidget(m_memo1);
-    layout->addWidget(new QLabel(QStringLiteral("派生図："), this));
+    auto* treeCaption = new QHBoxLayout;
+    treeCaption->addWidget(new QLabel(QStringLiteral("派生図："), this));
+    treeCaption->addStretch(1);
+    treeCaption->addWidget(m_openedInPartNote);
+    layout->addLayout(treeCaption);
     layout->addWidget(m_treeView2, 1);
     layout->addWidget(new QLabel(QStringLiteral("材料："), this));
     layout->addWidget(m_label3);
@@ -107,7 +113,7 @@ void RecipeDetailBox::display(const PrepareDetails& details) {
     m_memo1->setPlainText(fromCp932(details.description));
     m_label3->setText(fromCp932(details.materials));
     m_model->setTree(buildDerivationTree(recipes(), details.recipes));
-    m_treeView2->expandAll();
+    openRecipeTreeView(*m_treeView2, *m_model, *m_openedInPartNote);
     setUpdatesEnabled(true);
 }
 

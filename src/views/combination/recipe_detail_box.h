@@ -8,9 +8,11 @@
 class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
-class QTreeView;
 
 namespace trelkin {
+namespace ui {
+class TreeViewWithoutButtons;
+}
 
 class RecipeTreeModel;
 
@@ -43,8 +45,9 @@ private:
     QLabel* m_label9;
     QLabel* m_label4;
     QPlainTextEdit* m_memo1;
-    QTreeView* m_treeView2;
+    ui::TreeViewWithoutButtons* m_treeView2;
     RecipeTreeModel* m_model;
+    QLabel* m_openedInPartNote;
     QLabel* m_label3;
 };
 

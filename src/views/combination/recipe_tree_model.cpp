@@ -18,6 +18,10 @@ PrepareTree::NodeId RecipeTreeModel::nodeAt(const QModelIndex& index) const {
     return PrepareTree::NodeId(index.internalId());
 }
 
+QModelIndex RecipeTreeModel::indexOf(PrepareTree::NodeId id) const {
+    return createIndex(m_tree->row(id), 0, quintptr(id));
+}
+
 QModelIndex RecipeTreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (!m_tree || column != 0 || row < 0 || row >= rowCount(parent))
         return {};
@@ -31,7 +35,7 @@ QModelIndex RecipeTreeModel::parent(const QModelIndex& child) const {
     const PrepareTree::NodeId parentId = m_tree->node(nodeAt(child)).parent;
     if (parentId < 0)
         return {};
-    return createIndex(m_tree->row(parentId), 0, quintptr(parentId));
+    return indexOf(parentId);
 }
 
 int RecipeTreeModel::rowCount(const QModelIndex& parent) const {

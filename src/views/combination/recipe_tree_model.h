@@ -17,6 +17,7 @@ public:
     void setTree(std::unique_ptr<PrepareTree> tree);
     const PrepareTree* tree() const { return m_tree.get(); }
     PrepareTree::NodeId nodeAt(const QModelIndex& index) const;
+    QModelIndex indexOf(PrepareTree::NodeId id) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;

@@ -1,14 +1,15 @@
 #include "views/combination/recipe_tree_panel.h"
 
 #include "ui/coloured_item_delegate.h"
+#include "ui/tree_view.h"
 #include "views/combination/material_pairs.h"
 #include "views/combination/recipe_tree.h"
 #include "views/combination/recipe_tree_model.h"
+#include "views/combination/recipe_tree_opener.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace trelkin {
@@ -27,7 +28,8 @@ QToolButton* makeFlatButton(const QString& caption, QWidget* parent) {
 
 RecipeTreePanel::RecipeTreePanel(QWidget* parent)
     : QWidget(parent), m_label20(new QLabel(QString::fromStdString(kPartnerCountPlaceholder), this)),
-      m_treeView1(new QTreeView(this)), m_model(new RecipeTreeModel(this)) {
+      m_treeView1(new ui::TreeView(this)), m_model(new RecipeTreeModel(this)),
+      m_openedInPartNote(makeOpenedInPartNote(this)) {
     m_label20->setObjectName(QStringLiteral("Label20"));
     m_treeView1->setObjectName(QStringLiteral("TreeView1"));
     m_treeView1->setModel(m_model);
@@ -49,6 +51,7 @@ RecipeTreePanel::RecipeTreePanel(QWidget* parent)
     heading->addWidget(m_label20);
     heading->addStretch(1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_openedInPartNote);
     buttons->addStretch(1);
     buttons->addWidget(openAll);
     buttons->addWidget(closeAll);
@@ -58,14 +61,23 @@ RecipeTreePanel::RecipeTreePanel(QWidget* parent)
     layout->addWidget(m_treeView1, 1);
     layout->addLayout(buttons);
 
-    connect(openAll, &QToolButton::clicked, m_treeView1, &QTreeView::expandAll);
-    connect(closeAll, &QToolButton::clicked, m_treeView1, &QTreeView::collapseAll);
+    connect(openAll, &QToolButton::clicked, this, &RecipeTreePanel::SpeedButton1Click);
+    connect(closeAll, &QToolButton::clicked, this, &RecipeTreePanel::SpeedButton2Click);
     connect(m_treeView1, &QTreeView::clicked, this, &RecipeTreePanel::TreeView1Click);
 }
 
 void RecipeTreePanel::BuildRecipeTree(const TPrepareDatas& recipes) {
     m_model->setTree(trelkin::BuildRecipeTree(recipes));
     m_label20->setText(QString::fromStdString(countLabel(recipes.size())));
+}
+
+void RecipeTreePanel::SpeedButton1Click() {
+    openRecipeTreeView(*m_treeView1, *m_model, *m_openedInPartNote);
+}
+
+void RecipeTreePanel::SpeedButton2Click() {
+    m_treeView1->collapseAll();
+    m_openedInPartNote->hide();
 }
 
 void RecipeTreePanel::TreeView1Click() {

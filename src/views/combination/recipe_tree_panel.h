@@ -6,9 +6,11 @@
 #include <QWidget>
 
 class QLabel;
-class QTreeView;
 
 namespace trelkin {
+namespace ui {
+class TreeView;
+}
 
 class RecipeTreeModel;
 
@@ -20,17 +22,19 @@ public:
 
     // Builds the tree from the recipe table, which must outlive the panel.
     void BuildRecipeTree(const TPrepareDatas& recipes);
-    QTreeView* treeView() const { return m_treeView1; }
 
 signals:
     void detailsRequested(const PrepareDetailsKey& key);
 
 private:
+    void SpeedButton1Click();
+    void SpeedButton2Click();
     void TreeView1Click();
 
     QLabel* m_label20;
-    QTreeView* m_treeView1;
+    ui::TreeView* m_treeView1;
     RecipeTreeModel* m_model;
+    QLabel* m_openedInPartNote;
 };
 
 } // namespace trelkin
