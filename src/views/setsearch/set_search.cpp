@@ -16,6 +16,8 @@ constexpr std::size_t kLastLevel = kArmourSlotCount - 1;
 // Spelling of a skill system in one piece or set: absent, or present in a spelling that no wanted row uses.
 constexpr std::int32_t kAbsent = -1;
 constexpr std::int32_t kOtherSpelling = -2;
+// A test on the legs that need not look at the spelling, because the pieces above already fixed the right one.
+constexpr std::int32_t kAnySpelling = -3;
 
 std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
     return std::int32_t(std::uint32_t(a) + std::uint32_t(b));
@@ -160,6 +162,8 @@ public:
     const SlotCandidates& slot(std::size_t level) const { return m_slots[level]; }
     std::size_t systemCount() const { return m_wishes.systemCount(); }
     std::int32_t minTotalDef() const { return m_minTotalDef; }
+    // Whether no 32-bit sum of a set can wrap around, so that sums may be reasoned about as true sums.
+    bool boundsHold() const { return m_boundsHold; }
     const std::vector<std::vector<WantedRow>>& wishes() const { return m_wishes.wishes(); }
 
     // Whether some completion of a partial set filled up to `level` may still qualify.
@@ -302,6 +306,71 @@ private:
 
     void walkLegs() {
         const SlotCandidates& legs = m_plan.slot(kLastLevel);
+        if (m_plan.boundsHold())
+            judgeLegsByIntervals(legs);
+        else
+            judgeLegsBySums(legs);
+        m_monitor.SetsJudged.fetch_add(legs.size(), std::memory_order_relaxed);
+        m_monitor.Positions[kLastLevel].store(std::int32_t(legs.index.back()), std::memory_order_relaxed);
+    }
+
+    // The legs are the innermost loop: with true sums, each wanted row becomes an interval of points a leg must
+    // bring, worked out once for the pieces above, so a leg is judged without summing anything.
+    void judgeLegsByIntervals(const SlotCandidates& legs) {
+        const Partial& parent = m_partials[kLastLevel - 1];
+        if (!prepareLegTests(parent))
+            return;
+        const std::int64_t minLegDef = std::int64_t(m_plan.minTotalDef()) - parent.def;
+        const std::size_t systems = m_plan.systemCount();
+        for (std::size_t c = 0; c < legs.size(); ++c) {
+            if (legs.def[c] < minLegDef ||
+                !meetsEveryWish(legs.points.data() + c * systems, legs.spelling.data() + c * systems))
+                continue;
+            m_set.Pieces[kLastLevel] = legs.index[c];
+            m_found->push_back(m_set);
+        }
+    }
+
+    // The tests of every wish for the legs below the parent; false when some wish can no longer be met.
+    bool prepareLegTests(const Partial& parent) {
+        m_legTests.clear();
+        m_wishEnds.clear();
+        for (const std::vector<WantedRow>& rows : m_plan.wishes()) {
+            const std::size_t begin = m_legTests.size();
+            for (const WantedRow& row : rows) {
+                const std::int32_t fixed = parent.spelling[row.system];
+                if (fixed != kAbsent && fixed != row.spelling)
+                    continue;
+                const std::int64_t sum = parent.points[row.system];
+                m_legTests.push_back(
+                    {row.system, row.min - sum, row.max - sum, fixed == kAbsent ? row.spelling : kAnySpelling});
+            }
+            if (m_legTests.size() == begin)
+                return false;
+            m_wishEnds.push_back(m_legTests.size());
+        }
+        return true;
+    }
+
+    bool meetsEveryWish(const std::int32_t* points, const std::int32_t* spelling) const {
+        std::size_t test = 0;
+        for (const std::size_t end : m_wishEnds) {
+            bool met = false;
+            for (; test < end && !met; ++test) {
+                const LegTest& leg = m_legTests[test];
+                const std::int64_t brought = points[leg.system];
+                met = leg.low <= brought && brought <= leg.high &&
+                      (leg.spelling == kAnySpelling || spelling[leg.system] == leg.spelling);
+            }
+            if (!met)
+                return false;
+            test = end;
+        }
+        return true;
+    }
+
+    // Where a sum may wrap around, each set's sums are formed as the loops above form them.
+    void judgeLegsBySums(const SlotCandidates& legs) {
         const Partial& parent = m_partials[kLastLevel - 1];
         const std::size_t systems = m_plan.systemCount();
         for (std::size_t c = 0; c < legs.size(); ++c) {
@@ -315,9 +384,16 @@ private:
                 m_found->push_back(m_set);
             }
         }
-        m_monitor.SetsJudged.fetch_add(legs.size(), std::memory_order_relaxed);
-        m_monitor.Positions[kLastLevel].store(std::int32_t(legs.index.back()), std::memory_order_relaxed);
     }
+
+    // A wanted row as the legs below one parent see it: the leg's points must lie in [low, high] and, unless the
+    // parent already fixed the system's spelling, the leg must bring the row's spelling.
+    struct LegTest {
+        std::size_t system;
+        std::int64_t low;
+        std::int64_t high;
+        std::int32_t spelling;
+    };
 
     const SearchPlan& m_plan;
     SetSearchMonitor& m_monitor;
@@ -326,6 +402,8 @@ private:
     std::array<Partial, kArmourSlotCount> m_partials;
     std::vector<std::int32_t> m_leafPoints;
     std::vector<std::int32_t> m_leafSpelling;
+    std::vector<LegTest> m_legTests;
+    std::vector<std::size_t> m_wishEnds; // where each wish's tests end in m_legTests
     FoundSet m_set;
     std::vector<FoundSet>* m_found = nullptr;
 };

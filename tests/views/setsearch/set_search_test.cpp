@@ -4,6 +4,7 @@
 #include "views/setsearch/set_search.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 
 namespace trelkin {
@@ -26,7 +27,8 @@ std::string engineText(const ArmourTables& tables, const SetSearchQuery& query, 
 }
 
 // Small random tables with the awkward cases: names that differ only in ASCII case, a skill listed twice on a
-// piece, negative points, overlapping ranges, the torso-up system summed like any other, empty slots.
+// piece, negative points, overlapping ranges, the torso-up system summed like any other, empty slots, sums that
+// wrap around.
 class RandomArmour {
 public:
     explicit RandomArmour(unsigned seed) : m_random(seed) {}
@@ -71,17 +73,27 @@ private:
     }
     std::string activatedName() { return "skill" + std::to_string(pick(0, 5)); }
 
+    // Now and then a value near an end of the 32-bit range, so that sums wrap around.
+    int value(int low, int high) {
+        constexpr int kExtremeOneIn = 30;
+        constexpr int kNearEnd = 3;
+        if (pick(1, kExtremeOneIn) > 1)
+            return pick(low, high);
+        return pick(0, 1) ? std::numeric_limits<int>::max() - pick(0, kNearEnd)
+                          : std::numeric_limits<int>::min() + pick(0, kNearEnd);
+    }
+
     guard::TEquipmentData piece(int number) {
         guard::TEquipmentData piece;
         piece.Name = "p" + std::to_string(number) + "-" + std::to_string(pick(0, 99));
-        piece.Def = pick(0, 20);
+        piece.Def = value(0, 20);
         piece.Male = pick(0, 3) > 0;
         piece.Female = pick(0, 3) > 0;
         piece.Swordsman = pick(0, 3) > 0;
         piece.Gunner = pick(0, 3) > 0;
         const int entries = pick(0, 3);
         for (int i = 0; i < entries; ++i)
-            piece.Skills.push_back({pick(-6, 8), system()});
+            piece.Skills.push_back({value(-6, 8), system()});
         return piece;
     }
 
