@@ -2,8 +2,7 @@
 
 #include "data/cp932.h"
 #include "ui/flat_button_pages.h"
-#include "ui/indented_item_delegate.h"
-#include "ui/tree_view_without_buttons.h"
+#include "ui/flat_tree_view.h"
 #include "views/weapon/attack_highlight.h"
 #include "views/weapon/weapon_artwork.h"
 #include "views/weapon/weapon_detail_panel.h"
@@ -49,7 +48,7 @@ WeaponPage::WeaponPage(QWidget* parent)
 }
 
 QTreeView* WeaponPage::makeTree(std::size_t classIndex) {
-    auto* tree = new ui::TreeViewWithoutButtons;
+    auto* tree = new ui::FlatTreeView(kTreeIndentation, WeaponTreeModel::kDepthRole);
     auto* model = new WeaponTreeModel(tree);
     tree->setObjectName(QStringLiteral("TreeView%1").arg(kFirstTreeNumber + int(classIndex)));
     tree->setModel(model);
@@ -60,7 +59,6 @@ QTreeView* WeaponPage::makeTree(std::size_t classIndex) {
     tree->setIconSize(kWeaponNodeIconSize);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree->setUniformRowHeights(true);
-    tree->setItemDelegate(new ui::IndentedItemDelegate(kTreeIndentation, WeaponTreeModel::kDepthRole, tree));
     connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this, tree] { TreeView3Change(tree); });
     m_trees[classIndex] = tree;

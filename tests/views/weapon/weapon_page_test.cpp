@@ -3,6 +3,7 @@
 #include "support/recorded_error_boxes.h"
 #include "support/scrambled_fixture.h"
 #include "ui/flat_button_pages.h"
+#include "ui/flat_tree_view.h"
 #include "ui/indented_item_delegate.h"
 #include "views/weapon/weapon_page.h"
 #include "views/weapon/weapon_tree_model.h"
@@ -227,6 +228,30 @@ TEST(IndentedItemDelegateTest, MovesEachLevelTwentyEightPixelsRight) {
     EXPECT_EQ(delegate.sizeHint(option, model.index(1, 0)).width() -
                   delegate.sizeHint(option, model.index(0, 0)).width(),
               56);
+}
+
+TEST(FlatTreeViewTest, LeftGoesToTheParentAndRightToTheFirstChild) {
+    QStandardItemModel model;
+    for (const int depth : {0, 1, 2, 1, 2, 0}) {
+        auto* item = new QStandardItem(QStringLiteral("X"));
+        item->setData(depth, Qt::UserRole);
+        model.appendRow(item);
+    }
+    ui::FlatTreeView view(28, Qt::UserRole);
+    view.setModel(&model);
+    view.show();
+    const auto press = [&](int fromRow, Qt::Key key) {
+        view.setCurrentIndex(model.index(fromRow, 0));
+        QTest::keyClick(&view, key);
+        return view.currentIndex().row();
+    };
+    EXPECT_EQ(press(3, Qt::Key_Left), 0) << "past the subtree of an earlier sibling";
+    EXPECT_EQ(press(4, Qt::Key_Left), 3);
+    EXPECT_EQ(press(0, Qt::Key_Left), 0) << "a top-level node has no parent";
+    EXPECT_EQ(press(0, Qt::Key_Right), 1);
+    EXPECT_EQ(press(2, Qt::Key_Right), 2) << "a leaf has no child";
+    EXPECT_EQ(press(4, Qt::Key_Right), 4) << "the next top-level node is no child";
+    EXPECT_EQ(press(2, Qt::Key_Down), 3);
 }
 
 TEST(WeaponStartupTest, ABadWeaponFileLeavesTheTreesEmptyAndTheEarlierViewsFilled) {
