@@ -30,6 +30,7 @@ constexpr int kSlotWidth = 56;
 constexpr int kFirstMaterialNumber = 12;
 constexpr int kFirstSkillNumber = 7;
 constexpr int kFirstResistanceNumber = 17;
+const QString kMaterialUnit = QStringLiteral("個");
 
 const std::array<QString, ReportPage::kResistanceCount> kResistanceCaptions{QStringLiteral("火"), QStringLiteral("水"),
                                                                             QStringLiteral("雷"), QStringLiteral("龍")};
@@ -82,7 +83,7 @@ ReportPage::ReportPage(QWidget* parent) : QWidget(parent), m_opener(new ui::UrlO
     left->addStretch(1);
     left->addWidget(m_button3);
     auto* right = new QVBoxLayout;
-    right->addWidget(buildRows(QStringLiteral("生産素材"), m_materialRows, kFirstMaterialNumber, QStringLiteral("個")));
+    right->addWidget(buildRows(QStringLiteral("生産素材"), m_materialRows, kFirstMaterialNumber, kMaterialUnit));
     right->addWidget(buildRows(QStringLiteral("スキル"), m_skillRows, kFirstSkillNumber, QString()));
     right->addStretch(1);
     auto* columns = new QHBoxLayout(groupBox);
@@ -147,9 +148,10 @@ QGroupBox* ReportPage::buildRows(const QString& caption, Rows& rows, int firstNu
         rows[i] = {editableSelector(numbered("ComboBox", number), box), numberField(numbered("SpinEdit", number), box)};
         grid->addWidget(rows[i].name, int(i), 0);
         grid->addWidget(rows[i].value, int(i), 1);
-        if (!unit.isEmpty())
-            grid->addWidget(new QLabel(unit, box), int(i), 2);
+        grid->addWidget(new QLabel(unit, box), int(i), 2);
     }
+    // Both boxes keep room for the unit, so that the number fields of skills line up with those of materials.
+    grid->setColumnMinimumWidth(2, box->fontMetrics().horizontalAdvance(kMaterialUnit));
     grid->setColumnStretch(0, 1);
     return box;
 }
