@@ -35,6 +35,16 @@ constexpr int kDefaultTypeChoice = 1; // 男 and 剣士
 constexpr int kFieldWidth = 64;
 constexpr int kSelectorCharacters = 8;
 constexpr int kVisibleSkills = 20;
+// The inner boxes of the conditions sit close, so that the result keeps more lines at the window's smallest size.
+constexpr int kInnerBoxMargin = 6;
+constexpr int kInnerBoxSpacing = 4;
+
+QVBoxLayout* compactRows(QGroupBox* box) {
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(kInnerBoxMargin, kInnerBoxMargin, kInnerBoxMargin, kInnerBoxMargin);
+    rows->setSpacing(kInnerBoxSpacing);
+    return rows;
+}
 
 QSpinBox* makeUnboundedField(int value, QWidget* parent) {
     auto* field = new QSpinBox(parent);
@@ -114,7 +124,7 @@ SetSearchPage::~SetSearchPage() {
 QWidget* SetSearchPage::makeConditions() {
     auto* conditions = new QGroupBox(QStringLiteral("検索条件"), this);
     auto* skills = new QGroupBox(QStringLiteral("発動スキル"), conditions);
-    auto* skillRows = new QVBoxLayout(skills);
+    auto* skillRows = compactRows(skills);
     const std::array<const char*, SetSearchQuery::kWantedSkillCount> names{"ComboBox1", "ComboBox2", "ComboBox3"};
     for (std::size_t i = 0; i < m_wanted.size(); ++i) {
         m_wanted[i] = new QComboBox(skills);
@@ -125,7 +135,7 @@ QWidget* SetSearchPage::makeConditions() {
         skillRows->addWidget(m_wanted[i]);
     }
     auto* type = new QGroupBox(QStringLiteral("タイプ"), conditions);
-    auto* typeRows = new QVBoxLayout(type);
+    auto* typeRows = compactRows(type);
     m_comboBox5 =
         makeChoice(QStringLiteral("ComboBox5"), {QString(), QStringLiteral("男"), QStringLiteral("女")}, type);
     m_comboBox4 =
@@ -134,7 +144,7 @@ QWidget* SetSearchPage::makeConditions() {
     typeRows->addWidget(m_comboBox4);
 
     auto* other = new QGroupBox(QStringLiteral("その他の条件"), conditions);
-    auto* otherRows = new QVBoxLayout(other);
+    auto* otherRows = compactRows(other);
     m_checkBox1 = new QCheckBox(QStringLiteral("それぞれの防御力が"), other);
     m_checkBox2 = new QCheckBox(QStringLiteral("トータルの防御力が"), other);
     m_spinEdit3 = makeUnboundedField(kDefaultMinEachDef, other);
@@ -149,6 +159,7 @@ QWidget* SetSearchPage::makeConditions() {
     connect(m_button1, &QPushButton::clicked, this, &SetSearchPage::Button1Click);
 
     auto* grid = new QGridLayout(conditions);
+    grid->setVerticalSpacing(kInnerBoxSpacing);
     grid->addWidget(skills, 0, 0, 2, 1);
     grid->addWidget(type, 0, 1);
     grid->addWidget(m_button1, 1, 1);
