@@ -4,7 +4,6 @@
 
 #include <QCollator>
 #include <QLocale>
-
 #include <algorithm>
 #include <numeric>
 

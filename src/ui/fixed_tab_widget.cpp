@@ -29,8 +29,7 @@ void FixedSizeTabBar::paintEvent(QPaintEvent*) {
     }
 }
 
-FixedTabWidget::FixedTabWidget(QSize tabSize, QTabWidget::TabPosition position, QWidget* parent)
-    : QTabWidget(parent) {
+FixedTabWidget::FixedTabWidget(QSize tabSize, QTabWidget::TabPosition position, QWidget* parent) : QTabWidget(parent) {
     setTabBar(new FixedSizeTabBar(tabSize, this));
     setTabPosition(position);
 }

@@ -2,7 +2,6 @@
 
 #include <QIcon>
 #include <QWidget>
-
 #include <vector>
 
 class QButtonGroup;

@@ -1,7 +1,6 @@
 #include "ui/flow_layout.h"
 
 #include <QWidget>
-
 #include <algorithm>
 
 namespace trelkin::ui {

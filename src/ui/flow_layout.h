@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLayout>
-
 #include <vector>
 
 namespace trelkin::ui {

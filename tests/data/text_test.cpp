@@ -6,7 +6,6 @@
 #include "support/scrambled_fixture.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 
 namespace trelkin {
@@ -68,7 +67,9 @@ TEST(Cp932Test, UsesMicrosoftMappingBothWays) {
 TEST(Cp932Test, NeverFailsOnTextItCannotHold) {
     EXPECT_EQ(toCp932(QString::fromUtf8("a€b😀c")), "a?b?c");
     EXPECT_EQ(fromCp932("a\x82"), QStringLiteral("a") + QChar(QChar::ReplacementCharacter));
-    EXPECT_EQ(fromCp932("\x82\xff" "b"), QString(QChar(QChar::ReplacementCharacter)) + QStringLiteral("b"));
+    EXPECT_EQ(fromCp932("\x82\xff"
+                        "b"),
+              QString(QChar(QChar::ReplacementCharacter)) + QStringLiteral("b"));
 }
 
 TEST(CollationTest, ListOrderIgnoresCaseAndIsTotal) {

@@ -4,7 +4,6 @@
 #include "data/cp932.h"
 
 #include <QFile>
-
 #include <stdexcept>
 
 namespace trelkin::testing {
