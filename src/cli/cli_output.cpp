@@ -11,6 +11,10 @@ std::string utf8(std::string_view cp932) {
     return fromCp932(cp932).toStdString();
 }
 
+void printField(std::ostream& out, const char* caption, std::string_view cp932Value) {
+    out << caption << '\t' << utf8(cp932Value) << '\n';
+}
+
 std::string cp932Argument(const std::string& argument) {
     return toCp932(QString::fromStdString(argument));
 }

@@ -13,6 +13,9 @@ namespace trelkin::cli {
 // Code page 932 text as the UTF-8 that the command line prints.
 std::string utf8(std::string_view cp932);
 
+// One field of a page: its caption, a tab and its code page 932 value as UTF-8.
+void printField(std::ostream& out, const char* caption, std::string_view cp932Value);
+
 // A command's argument (UTF-8) as a code page 932 name.
 std::string cp932Argument(const std::string& argument);
 

@@ -41,10 +41,6 @@ void printTree(std::ostream& out, const PrepareTree& tree) {
         out << kTreeOpenedInPart << ": " << openedInPartReason() << '\n';
 }
 
-void printField(std::ostream& out, const char* caption, const std::string& cp932Value) {
-    out << caption << '\t' << utf8(cp932Value) << '\n';
-}
-
 void printDetails(std::ostream& out, const TPrepareDatas& recipes, const PrepareDetails& details,
                   std::int32_t shownNumber) {
     out << "No：\t" << details.number.value_or(shownNumber) << '\n';

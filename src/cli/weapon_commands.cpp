@@ -31,10 +31,6 @@ void printTree(std::ostream& out, const weapon::TWeaponDatas& weapons, const Wea
     });
 }
 
-void printField(std::ostream& out, const char* caption, const std::string& cp932Value) {
-    out << caption << '\t' << utf8(cp932Value) << '\n';
-}
-
 // A list field: its caption, then one indented line per entry.
 void printList(std::ostream& out, const char* caption, const std::vector<std::string>& lines) {
     out << caption << '\n';

@@ -4,6 +4,7 @@
 #include "data/integer_reader.h"
 #include "ui/coloured_item_delegate.h"
 #include "ui/tree_view_without_buttons.h"
+#include "ui/value_label.h"
 #include "ui/window_font.h"
 #include "views/combination/recipe_tree.h"
 #include "views/combination/recipe_tree_model.h"
@@ -23,23 +24,16 @@ namespace {
 // Room for three lines of description; the derivation tree takes the rest.
 constexpr int kMemoHeight = 52;
 
-QLabel* makeValueLabel(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 } // namespace
 
 RecipeDetailBox::RecipeDetailBox(QWidget* parent)
     : QGroupBox(QStringLiteral("調合/錬金 アイテム詳細"), parent), m_spinEdit1(new QSpinBox(this)),
-      m_label26(makeValueLabel(QStringLiteral("Label26"), this)),
-      m_label8(makeValueLabel(QStringLiteral("Label8"), this)),
-      m_label9(makeValueLabel(QStringLiteral("Label9"), this)),
-      m_label4(makeValueLabel(QStringLiteral("Label4"), this)), m_memo1(new QPlainTextEdit(this)),
+      m_label26(ui::makeValueLabel(QStringLiteral("Label26"), this)),
+      m_label8(ui::makeValueLabel(QStringLiteral("Label8"), this)),
+      m_label9(ui::makeValueLabel(QStringLiteral("Label9"), this)),
+      m_label4(ui::makeValueLabel(QStringLiteral("Label4"), this)), m_memo1(new QPlainTextEdit(this)),
       m_treeView2(new ui::TreeViewWithoutButtons(this)), m_model(new RecipeTreeModel(this)),
-      m_openedInPartNote(makeOpenedInPartNote(this)), m_label3(makeValueLabel(QStringLiteral("Label3"), this)) {
+      m_openedInPartNote(makeOpenedInPartNote(this)), m_label3(ui::makeValueLabel(QStringLiteral("Label3"), this)) {
     setObjectName(QStringLiteral("GroupBox1"));
     m_spinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     m_spinEdit1->setRange(kLowestRecipeNumber, kHighestRecipeNumber);

@@ -1,6 +1,7 @@
 #include "views/weapon/weapon_detail_panel.h"
 
 #include "data/cp932.h"
+#include "ui/value_label.h"
 #include "ui/window_font.h"
 
 #include <QFontMetrics>
@@ -12,13 +13,6 @@ namespace trelkin {
 namespace {
 
 constexpr int kEffectListLines = 2;
-
-QLabel* makeValueLabel(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 QListWidget* makeList(const QString& name, QWidget* parent) {
     auto* list = new QListWidget(parent);
@@ -36,14 +30,14 @@ void showLines(QListWidget* list, const std::vector<std::string>& lines) {
 
 WeaponDetailPanel::WeaponDetailPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("武器詳細"), parent),
-      m_labelWeaponName(makeValueLabel(QStringLiteral("LabelWeaponName"), this)),
-      m_labelWeaponType(makeValueLabel(QStringLiteral("LabelWeaponType"), this)),
-      m_labelWeaponAttack(makeValueLabel(QStringLiteral("LabelWeaponAttack"), this)),
+      m_labelWeaponName(ui::makeValueLabel(QStringLiteral("LabelWeaponName"), this)),
+      m_labelWeaponType(ui::makeValueLabel(QStringLiteral("LabelWeaponType"), this)),
+      m_labelWeaponAttack(ui::makeValueLabel(QStringLiteral("LabelWeaponAttack"), this)),
       m_listBoxEffect(makeList(QStringLiteral("ListBoxEffect"), this)),
-      m_labelWeaponSale(makeValueLabel(QStringLiteral("LabelWeaponSale"), this)),
+      m_labelWeaponSale(ui::makeValueLabel(QStringLiteral("LabelWeaponSale"), this)),
       m_listBoxCreateMaterials(makeList(QStringLiteral("ListBoxCreateMaterials"), this)),
-      m_labelWeaponParent(makeValueLabel(QStringLiteral("LabelWeaponParent"), this)),
-      m_labelWeaponProduction(makeValueLabel(QStringLiteral("LabelWeaponProduction"), this)),
+      m_labelWeaponParent(ui::makeValueLabel(QStringLiteral("LabelWeaponParent"), this)),
+      m_labelWeaponProduction(ui::makeValueLabel(QStringLiteral("LabelWeaponProduction"), this)),
       m_listBoxMaterials(makeList(QStringLiteral("ListBoxMaterials"), this)) {
     const int frame = 2 * m_listBoxEffect->frameWidth();
     m_listBoxEffect->setFixedHeight(kEffectListLines * QFontMetrics(ui::windowFont()).height() + frame);
