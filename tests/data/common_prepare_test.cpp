@@ -1,6 +1,7 @@
 #include "data/common_prepare.h"
 #include "data/error.h"
 #include "data/recipe_fields.h"
+#include "support/error_of.h"
 #include "support/scrambled_fixture.h"
 
 #include <gtest/gtest.h>
@@ -100,12 +101,7 @@ TEST(LoadPrepareDataTest, EmptyOrBlankTextGivesAnEmptyTable) {
 }
 
 std::string errorOf(std::string_view text, TPrepareDatas& table) {
-    try {
-        readPrepareText(text, table);
-    } catch (const Error& error) {
-        return error.message().toStdString();
-    }
-    return "no error";
+    return testing::errorOf([&] { readPrepareText(text, table); });
 }
 
 TEST(LoadPrepareDataTest, TooFewFieldsStopsWithTheIndexOfTheMissingField) {

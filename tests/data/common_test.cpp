@@ -1,6 +1,7 @@
 #include "data/common.h"
 #include "data/error.h"
 #include "data/text_lines.h"
+#include "support/error_of.h"
 #include "support/scrambled_fixture.h"
 
 #include <gtest/gtest.h>
@@ -72,12 +73,8 @@ TEST(ReadScrambledFileTest, NormalisesRawLineBreaksOfABadlyMadeFile) {
 TEST(ReadScrambledFileTest, NamesTheFullPathOfAFileItCannotOpen) {
     DataDirectory dir;
     const QString path = dir.filePath(QStringLiteral("missing.dat"));
-    try {
-        ReadScrambledFile(path);
-        FAIL() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("ファイル %1 は開けません").arg(path));
-    }
+    EXPECT_EQ(testing::errorOf([&] { ReadScrambledFile(path); }),
+              QStringLiteral("ファイル %1 は開けません").arg(path).toStdString());
     EXPECT_THROW(ReadScrambledFile(dir.path()), Error);
 }
 

@@ -4,11 +4,11 @@
 #include "data/common_weapon.h"
 #include "data/error.h"
 #include "data/xml.h"
+#include "support/error_of.h"
 #include "support/scrambled_fixture.h"
 #include "views/combination/recipe_tree.h"
 
 #include <QFile>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace trelkin {
@@ -16,14 +16,7 @@ namespace {
 
 using testing::DataDirectory;
 
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message().toStdString();
-    }
-    return "no error";
-}
+using testing::errorOf;
 
 std::string tooLargeMessage(const QString& path) {
     return QStringLiteral("ファイル %1 は大きすぎます (上限 16 MiB)").arg(path).toStdString();

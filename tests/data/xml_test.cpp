@@ -1,10 +1,10 @@
 #include "data/cp932.h"
 #include "data/error.h"
 #include "data/xml.h"
+#include "support/error_of.h"
 #include "support/scrambled_fixture.h"
 
 #include <QStringEncoder>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace trelkin {
@@ -20,14 +20,7 @@ QDomElement child(const QDomDocument& document, const char* name) {
     return xml::childElement(document.documentElement(), QString::fromUtf8(name));
 }
 
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.message().toStdString();
-    }
-    return "no error";
-}
+using testing::errorOf;
 
 TEST(XmlTest, MissingElementsAndAttributesReadAsEmpty) {
     const QDomDocument document = parse("<r><a x=\"1\">text</a><a>second</a><e/></r>");

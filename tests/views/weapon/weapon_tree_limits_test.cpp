@@ -1,4 +1,4 @@
-#include "data/error.h"
+#include "support/error_of.h"
 #include "views/weapon/weapon_relations.h"
 #include "views/weapon/weapon_tree.h"
 
@@ -45,12 +45,8 @@ TEST(WeaponTreeLimitsTest, RepeatedNamesThatWouldGrowTheTreeExponentiallyAreRefu
     for (int level = 1; level <= kLevels; ++level)
         for (int copy = 0; copy < 2; ++copy)
             weapons.push_back(weaponOf("level" + std::to_string(level), "level" + std::to_string(level - 1)));
-    try {
-        BuildWeaponTree(WeaponRelations(weapons), kClass);
-        FAIL() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(error.message(), QStringLiteral("武器の派生ツリーが大きすぎます (上限 250000 項目)"));
-    }
+    EXPECT_EQ(testing::errorOf([&] { BuildWeaponTree(WeaponRelations(weapons), kClass); }),
+              "武器の派生ツリーが大きすぎます (上限 250000 項目)");
 }
 
 } // namespace
