@@ -6,6 +6,12 @@
 #include <unordered_set>
 
 namespace trelkin {
+namespace {
+
+// Every node that opens out has at least the two materials of one recipe below it.
+constexpr std::size_t kFewestChildren = 2;
+
+} // namespace
 
 RecipeTreeOpening openRecipeTree(const PrepareTree& tree, OpeningLimits limits) {
     RecipeTreeOpening opening;
@@ -15,6 +21,11 @@ RecipeTreeOpening openRecipeTree(const PrepareTree& tree, OpeningLimits limits) 
         const PrepareTree::NodeId id = pending.front();
         if (!tree.hasChildren(id))
             continue;
+        if (rows + kFewestChildren > limits.rows) {
+            // No node left can fit its children; making them would only cost time.
+            opening.complete = false;
+            break;
+        }
         if (tree.depth(id) >= limits.depth) {
             opening.complete = false;
             continue;
