@@ -1,9 +1,9 @@
 #include "bench/generated_data.h"
-#include "data/common_prepare.h"
-#include "data/data_file_path.h"
-#include "views/combination/material_pairs.h"
-#include "views/combination/recipe_tree.h"
-#include "views/combination/recipe_tree_opening.h"
+#include "core/combination/material_pairs.h"
+#include "core/combination/recipe_tree.h"
+#include "core/combination/recipe_tree_opening.h"
+#include "core/data/common_prepare.h"
+#include "core/data/data_file_path.h"
 
 #include <benchmark/benchmark.h>
 

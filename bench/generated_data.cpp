@@ -1,8 +1,8 @@
 #include "bench/generated_data.h"
 
-#include "data/common.h"
-#include "data/cp932.h"
-#include "data/data_file_path.h"
+#include "core/data/common.h"
+#include "core/data/data_file_path.h"
+#include "core/text/cp932.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/armour_tables.h"
-#include "data/common_prepare.h"
+#include "core/data/armour_tables.h"
+#include "core/data/common_prepare.h"
 
 namespace trelkin::bench {
 

@@ -1,6 +1,6 @@
-#include "data/common.h"
-#include "data/common_prepare.h"
-#include "data/data_file_path.h"
+#include "core/data/common.h"
+#include "core/data/common_prepare.h"
+#include "core/data/data_file_path.h"
 
 #include <benchmark/benchmark.h>
 

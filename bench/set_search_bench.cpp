@@ -1,11 +1,11 @@
 // Compares the fast set search with the literal one on the same queries, and measures the fast one alone on
 // larger generated data. Prints one table row per data set and query.
 #include "bench/generated_data.h"
-#include "data/cp932.h"
+#include "core/setsearch/found_set_store.h"
+#include "core/setsearch/set_block.h"
+#include "core/setsearch/set_search.h"
+#include "core/text/cp932.h"
 #include "oracle/literal_set_search.h"
-#include "views/setsearch/found_set_store.h"
-#include "views/setsearch/set_block.h"
-#include "views/setsearch/set_search.h"
 
 #include <QCoreApplication>
 #include <chrono>

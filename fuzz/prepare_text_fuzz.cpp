@@ -1,6 +1,6 @@
-#include "data/common_prepare.h"
-#include "data/error.h"
-#include "data/recipe_fields.h"
+#include "core/data/common_prepare.h"
+#include "core/data/recipe_fields.h"
+#include "core/text/error.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "data/common_prepare.h"
-#include "data/error.h"
-#include "views/combination/recipe_tree.h"
-#include "views/combination/recipe_tree_opening.h"
+#include "core/combination/recipe_tree.h"
+#include "core/combination/recipe_tree_opening.h"
+#include "core/data/common_prepare.h"
+#include "core/text/error.h"
 
 #include <cstdint>
 #include <string_view>

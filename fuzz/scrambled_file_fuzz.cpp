@@ -1,5 +1,5 @@
-#include "data/common.h"
-#include "data/text_lines.h"
+#include "core/data/common.h"
+#include "core/text/text_lines.h"
 
 #include <cstdint>
 #include <cstdlib>

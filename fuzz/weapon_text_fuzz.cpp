@@ -1,5 +1,5 @@
-#include "data/common_weapon.h"
-#include "data/error.h"
+#include "core/data/common_weapon.h"
+#include "core/text/error.h"
 
 #include <cstdint>
 #include <string_view>

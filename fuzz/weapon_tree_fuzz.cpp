@@ -1,7 +1,7 @@
-#include "data/common_weapon.h"
-#include "data/error.h"
-#include "views/weapon/weapon_relations.h"
-#include "views/weapon/weapon_tree.h"
+#include "core/data/common_weapon.h"
+#include "core/text/error.h"
+#include "core/weapon/weapon_relations.h"
+#include "core/weapon/weapon_tree.h"
 
 #include <cstdint>
 #include <set>

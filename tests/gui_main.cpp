@@ -1,4 +1,4 @@
-#include "ui/error_box.h"
+#include "gui/widgets/error_box.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/main_form.h"
+#include "gui/main_form.h"
 
 #include <QApplication>
 

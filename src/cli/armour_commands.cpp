@@ -1,13 +1,13 @@
 #include "cli/armour_commands.h"
 
 #include "cli/cli_output.h"
-#include "data/armour_tables.h"
-#include "data/data_file_path.h"
-#include "data/integer_reader.h"
-#include "views/armour/armour_search.h"
-#include "views/armour/armour_selectors.h"
-#include "views/armour/evaluation.h"
-#include "views/armour/grid_cell_colour.h"
+#include "core/armour/armour_search.h"
+#include "core/armour/armour_selectors.h"
+#include "core/armour/evaluation.h"
+#include "core/armour/grid_cell_colour.h"
+#include "core/data/armour_tables.h"
+#include "core/data/data_file_path.h"
+#include "core/text/integer_reader.h"
 
 #include <algorithm>
 #include <array>

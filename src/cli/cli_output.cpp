@@ -1,7 +1,7 @@
 #include "cli/cli_output.h"
 
 #include "cli/cli_app.h"
-#include "data/cp932.h"
+#include "core/text/cp932.h"
 
 #include <ostream>
 

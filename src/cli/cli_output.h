@@ -1,8 +1,8 @@
 #pragma once
 
 #include "cli/cli_app.h"
-#include "data/data_file_path.h"
-#include "data/error.h"
+#include "core/data/data_file_path.h"
+#include "core/text/error.h"
 
 #include <iosfwd>
 #include <string>

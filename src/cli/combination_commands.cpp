@@ -1,14 +1,14 @@
 #include "cli/combination_commands.h"
 
 #include "cli/cli_output.h"
-#include "data/common_prepare.h"
-#include "data/data_file_path.h"
-#include "data/integer_reader.h"
-#include "views/combination/material_pairs.h"
-#include "views/combination/prepare_details.h"
-#include "views/combination/recipe_colour.h"
-#include "views/combination/recipe_tree.h"
-#include "views/combination/recipe_tree_opening.h"
+#include "core/combination/material_pairs.h"
+#include "core/combination/prepare_details.h"
+#include "core/combination/recipe_colour.h"
+#include "core/combination/recipe_tree.h"
+#include "core/combination/recipe_tree_opening.h"
+#include "core/data/common_prepare.h"
+#include "core/data/data_file_path.h"
+#include "core/text/integer_reader.h"
 
 #include <ostream>
 

@@ -3,11 +3,11 @@
 #include "cli/armour_commands.h"
 #include "cli/cli_output.h"
 #include "cli/weapon_commands.h"
-#include "data/common.h"
-#include "data/common_prepare.h"
-#include "data/cp932.h"
-#include "data/data_file_path.h"
-#include "data/error.h"
+#include "core/data/common.h"
+#include "core/data/common_prepare.h"
+#include "core/data/data_file_path.h"
+#include "core/text/cp932.h"
+#include "core/text/error.h"
 
 #include <QSaveFile>
 #include <algorithm>

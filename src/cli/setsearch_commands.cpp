@@ -1,9 +1,9 @@
 #include "cli/setsearch_commands.h"
 
 #include "cli/cli_output.h"
-#include "data/integer_reader.h"
-#include "views/setsearch/set_block.h"
-#include "views/setsearch/set_search.h"
+#include "core/setsearch/set_block.h"
+#include "core/setsearch/set_search.h"
+#include "core/text/integer_reader.h"
 
 #include <ostream>
 

@@ -1,16 +1,16 @@
 #include "cli/side_commands.h"
 
 #include "cli/cli_output.h"
-#include "data/armour_slot.h"
-#include "data/armour_tables.h"
-#include "data/common_prepare.h"
-#include "data/common_weapon.h"
-#include "data/data_file_path.h"
-#include "data/integer_reader.h"
-#include "views/count_text.h"
-#include "views/side/armour_report.h"
-#include "views/side/item_list.h"
-#include "views/side/side_addresses.h"
+#include "core/data/armour_slot.h"
+#include "core/data/armour_tables.h"
+#include "core/data/common_prepare.h"
+#include "core/data/common_weapon.h"
+#include "core/data/data_file_path.h"
+#include "core/side/armour_report.h"
+#include "core/side/item_list.h"
+#include "core/side/side_addresses.h"
+#include "core/text/count_text.h"
+#include "core/text/integer_reader.h"
 
 #include <functional>
 #include <map>

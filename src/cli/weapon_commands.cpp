@@ -1,13 +1,13 @@
 #include "cli/weapon_commands.h"
 
 #include "cli/cli_output.h"
-#include "data/common_weapon.h"
-#include "data/data_file_path.h"
-#include "data/integer_reader.h"
-#include "views/weapon/weapon_attribute.h"
-#include "views/weapon/weapon_class.h"
-#include "views/weapon/weapon_details.h"
-#include "views/weapon/weapon_tree.h"
+#include "core/data/common_weapon.h"
+#include "core/data/data_file_path.h"
+#include "core/text/integer_reader.h"
+#include "core/weapon/weapon_attribute.h"
+#include "core/weapon/weapon_class.h"
+#include "core/weapon/weapon_details.h"
+#include "core/weapon/weapon_tree.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
+#include "core/combination/recipe_tree_opening.h"
 #include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
-#include "views/combination/recipe_tree_opening.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "cli/cli_app.h"
-#include "data/common.h"
-#include "data/common_prepare.h"
+#include "core/data/common.h"
+#include "core/data/common_prepare.h"
 #include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
 

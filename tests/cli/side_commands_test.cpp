@@ -1,7 +1,7 @@
 #include "cli/cli_app.h"
+#include "core/side/side_addresses.h"
 #include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
-#include "views/side/side_addresses.h"
 
 #include <QUrl>
 #include <QUrlQuery>

@@ -1,6 +1,6 @@
 #include "oracle/literal_set_search.h"
 
-#include "data/cp932.h"
+#include "core/text/cp932.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/armour_tables.h"
-#include "views/setsearch/set_search_query.h"
+#include "core/data/armour_tables.h"
+#include "core/setsearch/set_search_query.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/error.h"
+#include "core/text/error.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/error_box.h"
+#include "gui/widgets/error_box.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "support/scrambled_fixture.h"
 
-#include "data/common.h"
-#include "data/cp932.h"
+#include "core/data/common.h"
+#include "core/text/cp932.h"
 
 #include <QFile>
 #include <stdexcept>

@@ -1,0 +1,159 @@
+#include "core/armour/evaluation.h"
+
+#include "core/text/ascii_case.h"
+#include "core/text/cp932.h"
+#include "core/text/integer_reader.h"
+
+#include <algorithm>
+
+namespace trelkin {
+
+const std::string kTorsoUpSkill = toCp932(QStringLiteral("胴系統倍加"));
+
+namespace {
+
+constexpr std::int32_t kNoNumber = 0;
+
+// Two's complement wrap-around, as 32-bit sums of the data behave, instead of undefined overflow.
+std::int32_t wrapped(std::int64_t value) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+void add(std::int32_t& total, std::int32_t amount) {
+    total = wrapped(std::int64_t(total) + amount);
+}
+
+void merge(MergedEntries& merged, const std::string& name, std::int32_t amount) {
+    const auto found = std::find_if(merged.begin(), merged.end(),
+                                    [&](const auto& entry) { return equalsIgnoringAsciiCase(entry.first, name); });
+    if (found == merged.end())
+        merged.emplace_back(name, amount);
+    else
+        add(found->second, amount);
+}
+
+// Rows are matched by name byte for byte.
+auto named(const std::string& name) {
+    return [&name](const EvaluationRow& row) { return row.Name == name; };
+}
+
+// The row of that name, appended with empty cells when there is none yet.
+EvaluationRow& rowNamed(std::vector<EvaluationRow>& rows, const std::string& name) {
+    const auto found = std::find_if(rows.begin(), rows.end(), named(name));
+    if (found != rows.end())
+        return *found;
+    rows.push_back(EvaluationRow{name, {}, {}});
+    return rows.back();
+}
+
+void recomputeTotals(std::vector<EvaluationRow>& rows) {
+    for (EvaluationRow& row : rows) {
+        std::int32_t total = 0;
+        for (const std::string& cell : row.Cells)
+            add(total, cellValue(cell));
+        row.Total = std::to_string(total);
+    }
+}
+
+void placePiece(ArmourSetEvaluation& evaluation, ArmourSlot slot, const MergedPiece& piece) {
+    const std::size_t column = slotIndex(slot);
+    for (const auto& [name, count] : piece.MergedMaterials)
+        rowNamed(evaluation.MaterialRows, name).Cells[column] = std::to_string(count);
+    for (const auto& [name, points] : piece.MergedSkills) {
+        const bool torsoUp = name == kTorsoUpSkill;
+        if (torsoUp)
+            ++evaluation.TorsoMultiplier;
+        rowNamed(evaluation.SkillRows, name).Cells[column] =
+            torsoUp ? std::string(kTorsoUpCell) : std::to_string(points);
+    }
+}
+
+// The body piece's points count TorsoMultiplier times; a product of 0 leaves the cell's text as it was.
+void applyTorsoUp(ArmourSetEvaluation& evaluation) {
+    const std::size_t body = slotIndex(ArmourSlot::Body);
+    for (EvaluationRow& row : evaluation.SkillRows) {
+        const std::int32_t product = wrapped(std::int64_t(cellValue(row.Cells[body])) * evaluation.TorsoMultiplier);
+        if (product != 0)
+            row.Cells[body] = std::to_string(product);
+    }
+    recomputeTotals(evaluation.SkillRows);
+    for (EvaluationRow& row : evaluation.SkillRows)
+        if (row.Name == kTorsoUpSkill)
+            row.Total = std::string(kTorsoUpTotal);
+}
+
+// Entries of the torso-up system itself are never activated: their row's total is no number.
+bool isTorsoUpEntry(const guard::TSkillData& entry) {
+    return entry.Name == kTorsoUpSkill || entry.Skill == kTorsoUpSkill;
+}
+
+std::vector<std::string> activatedSkills(const guard::TSkillDatas& skills, const std::vector<EvaluationRow>& rows) {
+    std::vector<std::string> activated;
+    for (const guard::TSkillData& entry : skills) {
+        if (isTorsoUpEntry(entry))
+            continue;
+        const auto row = std::find_if(rows.begin(), rows.end(), named(entry.Skill));
+        if (row == rows.end())
+            continue;
+        const std::int32_t total = cellValue(row->Total);
+        if (entry.RangeMin <= total && total <= entry.RangeMax)
+            activated.push_back(entry.Name);
+    }
+    return activated;
+}
+
+} // namespace
+
+std::int32_t cellValue(std::string_view cell) {
+    return readIntegerOr(cell, kNoNumber);
+}
+
+MergedPiece AccumulatePiece(const guard::TEquipmentDatas& table, const std::string& name,
+                            ArmourSetEvaluation& evaluation) {
+    const auto piece =
+        std::find_if(table.begin(), table.end(), [&](const guard::TEquipmentData& each) { return each.Name == name; });
+    if (piece == table.end())
+        return {};
+    add(evaluation.TotalDef, piece->Def);
+    add(evaluation.TotalProduction, piece->Production);
+    add(evaluation.TotalFire, piece->Fire);
+    add(evaluation.TotalWater, piece->Water);
+    add(evaluation.TotalThunder, piece->Thunder);
+    add(evaluation.TotalDragon, piece->Dragon);
+    MergedPiece merged;
+    for (const guard::TEquipmentSkillData& skill : piece->Skills)
+        merge(merged.MergedSkills, skill.Name, skill.Val);
+    for (const guard::TMaterialData& material : piece->Materials)
+        merge(merged.MergedMaterials, material.Name, material.Num);
+    return merged;
+}
+
+ArmourSetEvaluation EvaluateArmourSet(const ArmourTables& tables, const ArmourSelection& selection) {
+    ArmourSetEvaluation evaluation;
+    for (const ArmourSlot slot : kArmourSlots) {
+        const std::optional<std::string>& name = selection.Names[slotIndex(slot)];
+        if (name)
+            placePiece(evaluation, slot, AccumulatePiece(tables.slotTable(slot), *name, evaluation));
+    }
+    // Cells are only ever replaced, so totals taken once after all slots equal totals taken after each slot.
+    recomputeTotals(evaluation.MaterialRows);
+    recomputeTotals(evaluation.SkillRows);
+    if (evaluation.TorsoMultiplier > 1)
+        applyTorsoUp(evaluation);
+    evaluation.ActivatedSkills = activatedSkills(tables.SkillDatas, evaluation.SkillRows);
+    return evaluation;
+}
+
+ArmourSelection selectionOfPiece(const ArmourTables& tables, const std::string& name) {
+    ArmourSelection selection;
+    for (const ArmourSlot slot : kArmourSlots) {
+        const guard::TEquipmentDatas& table = tables.slotTable(slot);
+        const bool holdsName = std::any_of(table.begin(), table.end(),
+                                           [&](const guard::TEquipmentData& piece) { return piece.Name == name; });
+        if (holdsName)
+            selection.Names[slotIndex(slot)] = name;
+    }
+    return selection;
+}
+
+} // namespace trelkin

@@ -1,0 +1,148 @@
+#include "core/text/cp932.h"
+#include "gui/setsearch/set_search_page.h"
+#include "gui/widgets/block_text_view.h"
+#include "gui/widgets/message_boxes.h"
+#include "oracle/literal_set_search.h"
+#include "support/find_widget.h"
+#include "support/scrambled_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace trelkin {
+namespace {
+
+using testing::sjis;
+
+// Answers the page's boxes from the test and remembers what they said.
+class ScriptedBoxes {
+public:
+    ScriptedBoxes() {
+        m_previous = ui::setMessageBoxes(
+            {[this](QWidget*, const QString& title, const QString& text) { informations << title + ":" + text; },
+             [this](QWidget*, const QString&, const QString& text) {
+                 confirmations << text;
+                 return answerYes;
+             }});
+    }
+    ~ScriptedBoxes() { ui::setMessageBoxes(std::move(m_previous)); }
+
+    QStringList informations;
+    QStringList confirmations;
+    bool answerYes = false;
+
+private:
+    ui::MessageBoxes m_previous;
+};
+
+guard::TEquipmentData piece(int number, int def, std::vector<guard::TEquipmentSkillData> skills) {
+    guard::TEquipmentData piece;
+    piece.Name = "piece" + std::to_string(number);
+    piece.Def = def;
+    piece.Male = piece.Swordsman = true;
+    piece.Skills = std::move(skills);
+    return piece;
+}
+
+// Every slot holds `count` pieces; one point of "agility" on every odd piece, and "agility" activates only at
+// exactly five points, so the bounds can prune little and the search takes a while when count is large.
+ArmourTables tablesOf(int count) {
+    ArmourTables tables;
+    tables.SkillDatas = {{"agility", sjis("回避性能UP"), 5, 5, ""}};
+    for (guard::TEquipmentDatas* slot :
+         {&tables.HeadDatas, &tables.BodyDatas, &tables.ArmDatas, &tables.WaistDatas, &tables.LegDatas})
+        for (int i = 0; i < count; ++i)
+            slot->push_back(piece(i, 15 + i % 3, {{i % 2, "agility"}}));
+    return tables;
+}
+
+bool waitUntil(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition() && timer.elapsed() < milliseconds)
+        QTest::qWait(10);
+    return condition();
+}
+
+class SetSearchPageTest : public ::testing::Test {
+protected:
+    void load(int count) {
+        m_tables = tablesOf(count);
+        m_page.fillSkillSelectors(m_tables);
+        m_page.show();
+    }
+    template <typename Widget> Widget* find(const char* name) {
+        return testing::findWidget<Widget>(m_page, QString::fromLatin1(name));
+    }
+    void wish(const QString& skill) {
+        find<QComboBox>("ComboBox1")->setCurrentIndex(find<QComboBox>("ComboBox1")->findText(skill));
+    }
+
+    ArmourTables m_tables;
+    SetSearchPage m_page;
+    ScriptedBoxes m_boxes;
+};
+
+TEST_F(SetSearchPageTest, StartsWithTheDefaultConditionsAndIgnoresAClickWithoutAny) {
+    load(2);
+    EXPECT_EQ(find<QComboBox>("ComboBox5")->currentText(), QStringLiteral("男"));
+    EXPECT_EQ(find<QComboBox>("ComboBox4")->currentText(), QStringLiteral("剣士"));
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), -1);
+    EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
+    for (QCheckBox* check : m_page.findChildren<QCheckBox*>())
+        check->setChecked(false);
+    find<QPushButton>("Button1")->click();
+    EXPECT_FALSE(m_page.isSearching());
+    EXPECT_TRUE(m_boxes.informations.isEmpty());
+}
+
+TEST_F(SetSearchPageTest, ShowsExactlyTheLiteralResultAndAnnouncesTheEnd) {
+    load(4);
+    wish(QStringLiteral("回避性能UP"));
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    EXPECT_EQ(m_boxes.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
+    EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
+
+    SetSearchQuery query;
+    query.WantedSkills[0] = sjis("回避性能UP");
+    auto* memo = find<ui::BlockTextView>("Memo2");
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), fromCp932(oracle::literalSetSearch(m_tables, query)));
+    EXPECT_EQ(memo->blockCount(), m_page.foundSets().size());
+
+    // End puts the caret on the very last line; shift+End there selects just that line.
+    QTest::keyClick(memo, Qt::Key_End);
+    QTest::keyClick(memo, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(memo->selectedText(), QStringLiteral("--------------------------\n"));
+}
+
+TEST_F(SetSearchPageTest, CancelGoesOnAfterNoAndStopsAfterYesWithoutTheEndMessage) {
+    constexpr int kPiecesPerSlot = 60;
+    load(kPiecesPerSlot);
+    wish(QStringLiteral("回避性能UP"));
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(m_page.isSearching());
+    EXPECT_FALSE(find<QPushButton>("Button2")->isHidden());
+    find<QPushButton>("Button1")->click(); // refused while the first search runs
+
+    find<QPushButton>("Button2")->click();
+    EXPECT_EQ(m_boxes.confirmations, QStringList{QStringLiteral("中止してもよろしいですか?")});
+    EXPECT_TRUE(m_page.isSearching());
+
+    m_boxes.answerYes = true;
+    find<QPushButton>("Button2")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 2000));
+    EXPECT_TRUE(m_boxes.informations.isEmpty());
+    EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
+}
+
+} // namespace
+} // namespace trelkin
