@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace trelkin::cli {
 
@@ -23,7 +24,7 @@ std::string cp932Argument(const std::string& argument);
 int reportError(std::ostream& err, const Error& error);
 
 // Loads one data file of the data directory into a fresh table with the program's own loader and prints from
-// it; a load error is reported as the program would show it.
+// it; a load error is reported as the program would show it. The printer may return the exit status.
 template <typename Table, typename Load, typename Print>
 int withDataFile(CommandContext& context, const QString& fileName, Load load, Print print) {
     Table table;
@@ -32,8 +33,13 @@ int withDataFile(CommandContext& context, const QString& fileName, Load load, Pr
     } catch (const Error& error) {
         return reportError(context.err, error);
     }
-    print(static_cast<const Table&>(table));
-    return kExitOk;
+    const Table& loaded = table;
+    if constexpr (std::is_void_v<decltype(print(loaded))>) {
+        print(loaded);
+        return kExitOk;
+    } else {
+        return print(loaded);
+    }
 }
 
 } // namespace trelkin::cli

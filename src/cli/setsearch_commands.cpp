@@ -1,19 +1,26 @@
 #include "cli/setsearch_commands.h"
 
 #include "cli/cli_output.h"
+#include "cli/option_parser.h"
 #include "core/setsearch/set_block.h"
-#include "core/setsearch/set_search.h"
+#include "core/setsearch/set_cursor.h"
+#include "core/setsearch/set_search_run.h"
 #include "core/text/integer_reader.h"
 
+#include <limits>
 #include <ostream>
 
 namespace trelkin::cli {
 namespace {
 
+// The blank item of a wearer selector, as the command line names it.
+const QString kAnyChoice = QStringLiteral("any");
+
 struct SetSearchOptions {
     SetSearchQuery query;
-    std::size_t wishes = 0;
     bool countOnly = false;
+    std::uint64_t from = 0;
+    std::uint64_t limit = std::numeric_limits<std::uint64_t>::max();
 };
 
 std::int32_t defenceLimit(const std::string& value) {
@@ -24,44 +31,67 @@ std::int32_t defenceLimit(const std::string& value) {
     throw UsageError{"a defence limit is a number or off"};
 }
 
-void applyOption(const std::string& option, const std::string& value, SetSearchOptions& options) {
-    SetSearchQuery& query = options.query;
-    if (option == "--skill") {
-        if (options.wishes == SetSearchQuery::kWantedSkillCount)
-            throw UsageError{"at most three --skill options"};
-        query.WantedSkills[options.wishes++] = cp932Argument(value);
-    } else if (option == "--sex") {
-        query.sex = value == "男"    ? SetSearchQuery::Sex::Male
-                    : value == "女"  ? SetSearchQuery::Sex::Female
-                    : value == "any" ? SetSearchQuery::Sex::Any
-                                     : throw UsageError{"--sex takes 男, 女 or any"};
-    } else if (option == "--class") {
-        query.wearerClass = value == "剣士"       ? SetSearchQuery::WearerClass::Swordsman
-                            : value == "ガンナー" ? SetSearchQuery::WearerClass::Gunner
-                            : value == "any"      ? SetSearchQuery::WearerClass::Any
-                                                  : throw UsageError{"--class takes 剣士, ガンナー or any"};
-    } else if (option == "--min-each") {
-        query.MinEachDef = defenceLimit(value);
-    } else if (option == "--min-total") {
-        query.MinTotalDef = defenceLimit(value);
-    } else {
-        throw UsageError{"unknown option " + option};
-    }
+// The item of a wearer selector that the argument names ("any" for the blank one).
+int choiceArgument(const QStringList& items, const std::string& value, const char* option) {
+    const QString text = QString::fromStdString(value);
+    const int item = text == kAnyChoice ? 0 : items.indexOf(text);
+    if (item <= 0 && text != kAnyChoice)
+        throw UsageError{std::string(option) + " takes " + items.mid(1).join(", ").toStdString() + " or any"};
+    return item;
+}
+
+std::uint64_t countArgument(const std::string& value, const std::string& option) {
+    if (const auto count = readCount(value))
+        return *count;
+    throw UsageError{option + " takes a whole number of blocks"};
 }
 
 SetSearchOptions parseOptions(const std::vector<std::string>& arguments) {
+    const ParsedArguments parsed = parseArguments(arguments, {{"--skill"},
+                                                              {"--sex"},
+                                                              {"--class"},
+                                                              {"--min-each"},
+                                                              {"--min-total"},
+                                                              {"--count", 0},
+                                                              {"--from"},
+                                                              {"--limit"}});
     SetSearchOptions options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--count") {
+    SetSearchQuery& query = options.query;
+    std::size_t wishes = 0;
+    for (const auto& [option, values] : parsed.options) {
+        const std::string& value = values.empty() ? std::string() : values[0];
+        if (option == "--skill") {
+            if (wishes == SetSearchQuery::kWantedSkillCount)
+                throw UsageError{"at most three --skill options"};
+            query.WantedSkills[wishes++] = cp932Argument(value);
+        } else if (option == "--sex") {
+            query.sex = sexOfChoice(choiceArgument(sexChoiceItems(), value, "--sex"));
+        } else if (option == "--class") {
+            query.wearerClass = classOfChoice(choiceArgument(classChoiceItems(), value, "--class"));
+        } else if (option == "--min-each") {
+            query.MinEachDef = defenceLimit(value);
+        } else if (option == "--min-total") {
+            query.MinTotalDef = defenceLimit(value);
+        } else if (option == "--count") {
             options.countOnly = true;
-            continue;
+        } else if (option == "--from") {
+            options.from = countArgument(value, option);
+        } else {
+            options.limit = countArgument(value, option);
         }
-        if (i + 1 >= arguments.size())
-            throw UsageError{arguments[i] + " needs a value"};
-        applyOption(arguments[i], arguments[i + 1], options);
-        ++i;
     }
     return options;
+}
+
+// The blocks from `from` on, at most `limit` of them, read in order without walking the blocks before.
+void printBlocks(std::ostream& out, const SetSearchResult& result, std::uint64_t from, std::uint64_t limit) {
+    if (from >= result.size() || limit == 0)
+        return;
+    SetCursor cursor(result, from);
+    std::uint64_t printed = 0;
+    do
+        out << utf8(setBlockText(result.tables(), cursor.set()));
+    while (++printed < limit && cursor.next());
 }
 
 } // namespace
@@ -69,16 +99,18 @@ SetSearchOptions parseOptions(const std::vector<std::string>& arguments) {
 int setSearchCommand(CommandContext& context) {
     const SetSearchOptions options = parseOptions(context.arguments);
     return withDataFile<ArmourTables>(context, kGuardFileName, loadArmourTables, [&](const ArmourTables& tables) {
-        SetSearchMonitor monitor;
-        std::uint64_t count = 0;
-        searchArmourSets(tables, options.query, monitor, [&](std::vector<FoundSet>&& batch) {
-            count += batch.size();
-            if (!options.countOnly)
-                for (const FoundSet& set : batch)
-                    context.out << utf8(setBlockText(tables, set));
-        });
+        SetSearchRun run(tables, options.query);
+        run.wait();
+        const std::shared_ptr<const SetSearchResult> result = run.result();
         if (options.countOnly)
-            context.out << count << '\n';
+            context.out << (result ? result->size() : 0) << '\n';
+        else if (result)
+            printBlocks(context.out, *result, options.from, options.limit);
+        const QString failure = setSearchEndMessage(run.end());
+        if (failure.isEmpty())
+            return kExitOk;
+        context.err << "trelkin-cli: " << failure.toStdString() << '\n';
+        return kExitFailure;
     });
 }
 

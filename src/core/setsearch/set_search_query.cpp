@@ -10,6 +10,32 @@ bool SetSearchQuery::mayStart(const std::array<std::string, kWantedSkillCount>& 
     return wish || eachDefChecked || totalDefChecked;
 }
 
+namespace {
+
+template <typename Choice> Choice choiceOf(const QStringList& items, int item) {
+    return item >= 0 && item < items.size() ? Choice(item) : Choice{};
+}
+
+} // namespace
+
+const QStringList& sexChoiceItems() {
+    static const QStringList items{QString(), QStringLiteral("男"), QStringLiteral("女")};
+    return items;
+}
+
+const QStringList& classChoiceItems() {
+    static const QStringList items{QString(), QStringLiteral("剣士"), QStringLiteral("ガンナー")};
+    return items;
+}
+
+SetSearchQuery::Sex sexOfChoice(int item) {
+    return choiceOf<SetSearchQuery::Sex>(sexChoiceItems(), item);
+}
+
+SetSearchQuery::WearerClass classOfChoice(int item) {
+    return choiceOf<SetSearchQuery::WearerClass>(classChoiceItems(), item);
+}
+
 bool passesPieceFilters(const guard::TEquipmentData& piece, const SetSearchQuery& query) {
     if (piece.Def < query.MinEachDef)
         return false;

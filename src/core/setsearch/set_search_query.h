@@ -3,29 +3,41 @@
 #include "core/data/armour_slot.h"
 #include "core/data/common_guard.h"
 
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <string>
 
 namespace trelkin {
 
-// What the set search looks for, as the page's inputs hold it.
+// What the set search looks for, as the page's inputs hold it. A default query is what the page starts with.
 struct SetSearchQuery {
+    // In the order of the wearer selectors' items, the blank item (filtering nothing) first.
     enum class Sex { Any, Male, Female };
     enum class WearerClass { Any, Swordsman, Gunner };
 
     static constexpr std::size_t kWantedSkillCount = 3;
+    // The defence limits the page starts with, both ticked.
+    static constexpr std::int32_t kStartMinEachDef = 15;
+    static constexpr std::int32_t kStartMinTotalDef = 75;
 
     std::array<std::string, kWantedSkillCount> WantedSkills; // activated skill names; empty means no wish
     Sex sex = Sex::Male;
     WearerClass wearerClass = WearerClass::Swordsman;
-    std::int32_t MinEachDef = 15;  // 0 when the check box is cleared
-    std::int32_t MinTotalDef = 75; // 0 when the check box is cleared
+    std::int32_t MinEachDef = kStartMinEachDef;   // 0 when the check box is cleared
+    std::int32_t MinTotalDef = kStartMinTotalDef; // 0 when the check box is cleared
 
     // The search runs only with a wish or a defence condition.
     static bool mayStart(const std::array<std::string, kWantedSkillCount>& wanted, bool eachDefChecked,
                          bool totalDefChecked);
 };
+
+// The items of the wearer selectors ("", "男", "女" and "", "剣士", "ガンナー"), and what a chosen item means: an
+// item out of range (none chosen) filters nothing, as the blank item does.
+const QStringList& sexChoiceItems();
+const QStringList& classChoiceItems();
+SetSearchQuery::Sex sexOfChoice(int item);
+SetSearchQuery::WearerClass classOfChoice(int item);
 
 // The per-piece tests, in their order: defence, then sex, then class.
 bool passesPieceFilters(const guard::TEquipmentData& piece, const SetSearchQuery& query);

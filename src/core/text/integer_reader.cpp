@@ -1,5 +1,6 @@
 #include "core/text/integer_reader.h"
 
+#include <charconv>
 #include <limits>
 
 namespace trelkin {
@@ -58,6 +59,14 @@ std::optional<std::int32_t> readInteger(std::string_view text) {
             return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+std::optional<std::uint64_t> readCount(std::string_view text) {
+    std::uint64_t count = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return count;
 }
 
 std::int32_t readIntegerOr(std::string_view text, std::int32_t fallback) {

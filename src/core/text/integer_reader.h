@@ -11,6 +11,9 @@ namespace trelkin {
 // value must fit a 32-bit signed integer. Anything else has no value.
 std::optional<std::int32_t> readInteger(std::string_view text);
 
+// A count typed by a person (a block number, a number of blocks): decimal digits only, fitting 64 bits.
+std::optional<std::uint64_t> readCount(std::string_view text);
+
 // readInteger, with a fallback for text that is no integer.
 std::int32_t readIntegerOr(std::string_view text, std::int32_t fallback);
 

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/data/armour_tables.h"
+#include "core/setsearch/set_search_query.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace trelkin {
+
+// Levels of the five nested loops: 0 is the head, kLastLevel the leg.
+inline constexpr std::size_t kLastLevel = kArmourSlotCount - 1;
+
+// The spelling of a skill system in a piece or a partial set: the index of one of the exact spellings that the
+// wanted rows use, or one of these.
+inline constexpr std::int32_t kAbsentSpelling = -1; // no entry of the system yet
+inline constexpr std::int32_t kOtherSpelling = -2;  // an entry in a spelling that no wanted row uses
+
+// Adds as the 32-bit sums of the game do: wrapping around.
+constexpr std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
+    return std::int32_t(std::uint32_t(a) + std::uint32_t(b));
+}
+
+// A skill table row that activates a wanted skill: its system (case-folded, as an index), range and spelling.
+struct WantedRow {
+    std::size_t system;
+    std::int32_t min;
+    std::int32_t max;
+    std::int32_t spelling;
+};
+
+// The sums of a partial set: defence, and per relevant system the points and the spelling met first. Sums wrap
+// around as the game's do.
+struct PartialSet {
+    std::int32_t def = 0;
+    std::vector<std::int32_t> points;
+    std::vector<std::int32_t> spelling;
+};
+
+// The pieces of one slot that pass the per-piece filters, in loop order (last table index first), with their
+// points and first spelling for each relevant system laid out candidate by candidate.
+struct SlotCandidates {
+    std::vector<std::uint32_t> index;
+    std::vector<std::int32_t> def;
+    std::vector<std::int32_t> points;
+    std::vector<std::int32_t> spelling;
+    std::int32_t maxDef = 0;
+    std::vector<std::int64_t> minPoints; // per system, over the candidates (0 for a piece without it)
+    std::vector<std::int64_t> maxPoints;
+    std::int64_t largestMagnitude = 0; // the largest |def| or |points| one candidate brings
+
+    std::size_t size() const { return index.size(); }
+};
+
+// Everything the search reads, worked out once per query: the candidates of each slot, the wishes as wanted
+// rows over the skill systems they depend on, and the bounds of what the slots after a level can still add.
+// Immutable once built, so any number of threads may read it.
+class SearchPlan {
+public:
+    // Throws std::bad_alloc when the candidates' points would not fit the memory set aside for them.
+    SearchPlan(const ArmourTables& tables, const SetSearchQuery& query);
+
+    // No set can qualify: a slot without candidates, or a wish that no skill table row grants.
+    bool empty() const;
+    const SlotCandidates& slot(std::size_t level) const { return m_slots[level]; }
+    std::size_t systemCount() const { return m_systemCount; }
+    std::int32_t minTotalDef() const { return m_minTotalDef; }
+    const std::vector<std::vector<WantedRow>>& wishes() const { return m_wishes; }
+
+    PartialSet emptyPartial() const;
+    // `out` becomes `parent` with candidate `candidate` of `level` added.
+    void extend(const PartialSet& parent, std::size_t level, std::size_t candidate, PartialSet& out) const;
+
+    // Whether some completion of a partial set filled up to `level` may still qualify (never false for one that
+    // can).
+    bool mayQualify(std::size_t level, const PartialSet& partial) const;
+    // Whether a prefix completed by a suffix with these point sums and spellings meets every wish (the defence
+    // is not looked at). A null suffix adds nothing.
+    bool meetsWishes(const PartialSet& prefix, const std::int32_t* suffixPoints,
+                     const std::int32_t* suffixSpelling) const;
+    // Whether a complete set qualifies.
+    bool qualifies(const PartialSet& complete) const;
+
+private:
+    void computeRemainders();
+
+    std::array<SlotCandidates, kArmourSlotCount> m_slots;
+    std::vector<std::vector<WantedRow>> m_wishes;
+    std::size_t m_systemCount = 0;
+    bool m_unreachable = false;
+    std::int32_t m_minTotalDef = 0;
+    // Bounds reason over true sums; they hold only while no 32-bit sum of a set can wrap around.
+    bool m_boundsHold = false;
+    // What the slots after a level can still add at most (defence) and at least/most (points per system).
+    std::vector<std::int64_t> m_defRemainder;
+    std::vector<std::int64_t> m_minRemainder;
+    std::vector<std::int64_t> m_maxRemainder;
+};
+
+} // namespace trelkin

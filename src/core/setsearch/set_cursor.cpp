@@ -1,0 +1,57 @@
+#include "core/setsearch/set_cursor.h"
+
+namespace trelkin {
+
+SetCursor::SetCursor(const SetSearchResult& result, std::uint64_t block)
+    : m_result(result), m_plan(result.space().plan()), m_counter(result.space()), m_none(m_plan.emptyPartial()) {
+    seek(block);
+}
+
+void SetCursor::place(std::size_t level, std::size_t candidate) {
+    m_plan.extend(level == 0 ? m_none : m_partials[level - 1], level, candidate, m_partials[level]);
+    m_candidates[level] = candidate;
+    m_set.Pieces[level] = m_plan.slot(level).index[candidate];
+}
+
+std::uint64_t SetCursor::setsUnder(std::size_t level) {
+    if (!m_plan.mayQualify(level, m_partials[level]))
+        return 0;
+    return m_counter.completions(level, m_partials[level]);
+}
+
+bool SetCursor::choose(std::size_t level, std::size_t first, std::uint64_t remainder) {
+    const std::size_t candidates = m_plan.slot(level).size();
+    for (std::size_t c = first; c < candidates; ++c) {
+        place(level, c);
+        const std::uint64_t sets = setsUnder(level);
+        if (remainder < sets)
+            return level == kLastLevel || choose(level + 1, 0, remainder);
+        remainder -= sets;
+    }
+    return false;
+}
+
+void SetCursor::seek(std::uint64_t block) {
+    const std::size_t item = m_result.itemOf(block);
+    const std::array<std::size_t, 2> fixed = m_result.itemCandidates(item);
+    const std::size_t depth = m_result.itemDepth();
+    for (std::size_t level = 0; level < depth; ++level)
+        place(level, fixed[level]);
+    m_block = block;
+    choose(depth, 0, block - m_result.blocksBefore(item));
+}
+
+bool SetCursor::next() {
+    if (m_block + 1 >= m_result.size())
+        return false;
+    for (std::size_t level = kLastLevel + 1; level-- > m_result.itemDepth();) {
+        if (choose(level, m_candidates[level] + 1, 0)) {
+            ++m_block;
+            return true;
+        }
+    }
+    seek(m_block + 1);
+    return true;
+}
+
+} // namespace trelkin

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/setsearch/set_counter.h"
+#include "core/setsearch/set_search_result.h"
+
+#include <array>
+#include <cstdint>
+
+namespace trelkin {
+
+// Reads the sets of a result in loop order from any block: the first by counting down the loops, each next one by
+// stepping on through them, never entering a subtree that holds no set. The result must outlive the cursor.
+class SetCursor {
+public:
+    // Placed on `block`, which must be below the result's size().
+    SetCursor(const SetSearchResult& result, std::uint64_t block);
+
+    std::uint64_t block() const { return m_block; }
+    const FoundSet& set() const { return m_set; }
+
+    // Moves to `block` (below size()).
+    void seek(std::uint64_t block);
+    // Moves to the next block; false, staying put, where the result holds no more blocks now.
+    bool next();
+
+private:
+    // Places `level` on the candidate, from `first` on, under which the block `remainder` blocks ahead lies, and
+    // every level below it on that block; false where no candidate holds that many blocks.
+    bool choose(std::size_t level, std::size_t first, std::uint64_t remainder);
+    void place(std::size_t level, std::size_t candidate);
+    std::uint64_t setsUnder(std::size_t level);
+
+    const SetSearchResult& m_result;
+    const SearchPlan& m_plan;
+    SetCounter m_counter;
+    PartialSet m_none;
+    std::array<PartialSet, kArmourSlotCount> m_partials;
+    std::array<std::size_t, kArmourSlotCount> m_candidates{};
+    FoundSet m_set;
+    std::uint64_t m_block = 0;
+};
+
+} // namespace trelkin
