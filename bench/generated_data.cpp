@@ -73,6 +73,19 @@ const ArmourTables& demoArmour() {
     return tables;
 }
 
+QString gameDataDirectory() {
+    return QStringLiteral(TRELKIN_GAME_DATA_DIR);
+}
+
+const ArmourTables& gameArmour() {
+    static const ArmourTables tables = [] {
+        ArmourTables loaded;
+        loadArmourTables(dataFilePathIn(gameDataDirectory(), kGuardFileName), loaded);
+        return loaded;
+    }();
+    return tables;
+}
+
 const ArmourTables& generatedArmour() {
     static const ArmourTables tables = generateArmour();
     return tables;

@@ -17,4 +17,9 @@ const ArmourTables& demoArmour();
 // Armour tables of 300 pieces per slot and 80 skill systems, made by the data generator when first asked for.
 const ArmourTables& generatedArmour();
 
+// The directory of the data files of the real game's size (250 pieces a slot, 80 skill systems, 400 recipes,
+// 700 weapons) that the build makes for the benchmarks, and their armour tables.
+QString gameDataDirectory();
+const ArmourTables& gameArmour();
+
 } // namespace trelkin::bench

@@ -1,10 +1,13 @@
 #include "gui/setsearch/set_search_page.h"
 
 #include "core/armour/armour_selectors.h"
-#include "core/setsearch/set_block.h"
-#include "core/text/cp932.h"
+#include "core/setsearch/set_search_run.h"
+#include "core/text/count_text.h"
+#include "gui/setsearch/result_saving.h"
+#include "gui/setsearch/set_result_source.h"
 #include "gui/widgets/block_text_view.h"
 #include "gui/widgets/error_box.h"
+#include "gui/widgets/file_dialogs.h"
 #include "gui/widgets/message_boxes.h"
 #include "gui/widgets/name_items.h"
 
@@ -14,13 +17,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <limits>
-#include <mutex>
-#include <thread>
 
 namespace trelkin {
 namespace {
@@ -28,9 +30,10 @@ namespace {
 // Often enough for the bars and the growing result to look live, rarely enough to cost nothing.
 constexpr int kProgressIntervalMs = 40;
 constexpr int kProgressBarHeight = 6;
-constexpr int kDefaultMinEachDef = 15;
-constexpr int kDefaultMinTotalDef = 75;
-constexpr int kDefaultTypeChoice = 1; // 男 and 剣士
+constexpr std::uint64_t kBytesPerMegabyte = 1 << 20;
+// A copied character is about two bytes on its way to the clipboard.
+constexpr std::uint64_t kBytesPerCharacter = 2;
+const QStringList kSaveFilters{QStringLiteral("テキスト UTF-8 (*.txt)"), QStringLiteral("テキスト Shift-JIS (*.txt)")};
 // Narrow enough that the conditions fit beside the detail group at the window's smallest size.
 constexpr int kFieldWidth = 64;
 constexpr int kSelectorCharacters = 8;
@@ -54,13 +57,13 @@ QSpinBox* makeUnboundedField(int value, QWidget* parent) {
     return field;
 }
 
-QComboBox* makeChoice(const QString& name, const QStringList& items, QWidget* parent) {
+QComboBox* makeChoice(const QString& name, const QStringList& items, int startItem, QWidget* parent) {
     auto* choice = new QComboBox(parent);
     choice->setObjectName(name);
     choice->addItems(items);
     choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     choice->setMinimumContentsLength(kSelectorCharacters);
-    choice->setCurrentIndex(kDefaultTypeChoice);
+    choice->setCurrentIndex(startItem);
     return choice;
 }
 
@@ -78,38 +81,18 @@ QWidget* limitRow(QCheckBox* check, QSpinBox* field, const QString& after, QWidg
 
 } // namespace
 
-// One search in flight: the thread, what it shares with the page, and the batches found since the last look.
-struct SetSearchPage::RunningSearch {
-    SetSearchMonitor monitor;
-    std::mutex mutex;
-    std::vector<std::vector<FoundSet>> pending;
-    std::atomic_bool done{false};
-    SetSearchEnd end = SetSearchEnd::Finished;
-    bool pageOutOfMemory = false; // the page could not hold what was found
-    std::jthread thread;
-};
-
 SetSearchPage::SetSearchPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet15"));
     m_memo2 = new ui::BlockTextView(this);
     m_memo2->setObjectName(QStringLiteral("Memo2"));
-    m_memo2->setBlockLines([this](std::size_t block) {
-        QStringList lines;
-        for (const std::string& line : setBlockLines(*m_tables, m_found[block]))
-            lines << fromCp932(line);
-        return lines;
-    });
-    m_foundCount = new QLabel(this);
-    m_foundCount->setObjectName(QStringLiteral("LabelSetCount"));
-    m_foundCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_memo2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_memo2, &ui::BlockTextView::copyTooLarge, this, &SetSearchPage::offerSaving);
+    connect(m_memo2, &QWidget::customContextMenuRequested, this, &SetSearchPage::showResultMenu);
 
-    auto* resultTitle = new QHBoxLayout;
-    resultTitle->addWidget(new QLabel(QStringLiteral("セット検索結果"), this));
-    resultTitle->addWidget(m_foundCount, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(makeConditions());
-    layout->addLayout(resultTitle);
+    layout->addLayout(makeResultTitle());
     layout->addWidget(m_memo2, 1);
     layout->addWidget(makeProgressStrip());
 
@@ -136,10 +119,9 @@ QWidget* SetSearchPage::makeConditions() {
     }
     auto* type = new QGroupBox(QStringLiteral("タイプ"), conditions);
     auto* typeRows = compactRows(type);
-    m_comboBox5 =
-        makeChoice(QStringLiteral("ComboBox5"), {QString(), QStringLiteral("男"), QStringLiteral("女")}, type);
-    m_comboBox4 =
-        makeChoice(QStringLiteral("ComboBox4"), {QString(), QStringLiteral("剣士"), QStringLiteral("ガンナー")}, type);
+    const SetSearchQuery start;
+    m_comboBox5 = makeChoice(QStringLiteral("ComboBox5"), sexChoiceItems(), int(start.sex), type);
+    m_comboBox4 = makeChoice(QStringLiteral("ComboBox4"), classChoiceItems(), int(start.wearerClass), type);
     typeRows->addWidget(m_comboBox5);
     typeRows->addWidget(m_comboBox4);
 
@@ -147,8 +129,8 @@ QWidget* SetSearchPage::makeConditions() {
     auto* otherRows = compactRows(other);
     m_checkBox1 = new QCheckBox(QStringLiteral("それぞれの防御力が"), other);
     m_checkBox2 = new QCheckBox(QStringLiteral("トータルの防御力が"), other);
-    m_spinEdit3 = makeUnboundedField(kDefaultMinEachDef, other);
-    m_spinEdit4 = makeUnboundedField(kDefaultMinTotalDef, other);
+    m_spinEdit3 = makeUnboundedField(SetSearchQuery::kStartMinEachDef, other);
+    m_spinEdit4 = makeUnboundedField(SetSearchQuery::kStartMinTotalDef, other);
     for (QCheckBox* check : {m_checkBox1, m_checkBox2})
         check->setChecked(true);
     otherRows->addWidget(limitRow(m_checkBox1, m_spinEdit3, QStringLiteral("以上"), other));
@@ -191,6 +173,21 @@ QWidget* SetSearchPage::makeProgressStrip() {
     return strip;
 }
 
+QLayout* SetSearchPage::makeResultTitle() {
+    m_foundCount = new QLabel(this);
+    m_foundCount->setObjectName(QStringLiteral("LabelSetCount"));
+    m_foundCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_saveButton = new QPushButton(QStringLiteral("ファイルに保存…"), this);
+    m_saveButton->setObjectName(QStringLiteral("ButtonSave"));
+    m_saveButton->setEnabled(false);
+    connect(m_saveButton, &QPushButton::clicked, this, &SetSearchPage::saveAll);
+    auto* title = new QHBoxLayout;
+    title->addWidget(new QLabel(QStringLiteral("セット検索結果"), this));
+    title->addWidget(m_foundCount, 1);
+    title->addWidget(m_saveButton);
+    return title;
+}
+
 void SetSearchPage::fillSkillSelectors(const ArmourTables& tables) {
     m_tables = &tables;
     const std::vector<std::string> skills = activatedSkillItems(tables.SkillDatas);
@@ -202,8 +199,8 @@ SetSearchQuery SetSearchPage::queryFromInputs() const {
     SetSearchQuery query;
     for (std::size_t i = 0; i < m_wanted.size(); ++i)
         query.WantedSkills[i] = ui::selectedName(m_wanted[i]).value_or(std::string());
-    query.sex = SetSearchQuery::Sex(std::max(0, m_comboBox5->currentIndex()));
-    query.wearerClass = SetSearchQuery::WearerClass(std::max(0, m_comboBox4->currentIndex()));
+    query.sex = sexOfChoice(m_comboBox5->currentIndex());
+    query.wearerClass = classOfChoice(m_comboBox4->currentIndex());
     query.MinEachDef = m_checkBox1->isChecked() ? m_spinEdit3->value() : 0;
     query.MinTotalDef = m_checkBox2->isChecked() ? m_spinEdit4->value() : 0;
     return query;
@@ -217,78 +214,137 @@ void SetSearchPage::Button1Click() {
     if (!SetSearchQuery::mayStart(query.WantedSkills, m_checkBox1->isChecked(), m_checkBox2->isChecked()))
         return;
     m_button2->show();
-    m_found.clear();
-    m_memo2->setBlockCount(0);
-    m_foundCount->setText(QStringLiteral("0件"));
-    m_running = std::make_unique<RunningSearch>();
-    for (const ArmourSlot slot : kArmourSlots) {
-        const int last = int(m_tables->slotTable(slot).size()) - 1;
-        m_progressBars[slotIndex(slot)]->setRange(0, std::max(0, last));
-        m_progressBars[slotIndex(slot)]->setValue(std::max(0, last));
-        m_running->monitor.Positions[slotIndex(slot)] = std::max(0, last);
+    m_result.reset();
+    m_memo2->setSource(nullptr);
+    m_saveButton->setEnabled(false);
+    showFound(0);
+    try {
+        m_run = std::make_unique<SetSearchRun>(*m_tables, query);
+    } catch (const std::system_error&) {
+        m_button2->hide();
+        return ui::showErrorBox(this, setSearchEndMessage(SetSearchEnd::OutOfMemory));
     }
-    RunningSearch& running = *m_running;
-    const ArmourTables& tables = *m_tables;
-    running.thread = std::jthread([&running, &tables, query] {
-        running.end = searchArmourSets(tables, query, running.monitor, [&running](std::vector<FoundSet>&& batch) {
-            const std::lock_guard lock(running.mutex);
-            running.pending.push_back(std::move(batch));
-        });
-        running.done = true;
-    });
+    const SetSearchProgress progress = m_run->progress();
+    for (const ArmourSlot slot : kArmourSlots) {
+        QProgressBar* bar = m_progressBars[slotIndex(slot)];
+        bar->setRange(0, progress.positions[slotIndex(slot)]);
+        bar->setValue(progress.positions[slotIndex(slot)]);
+    }
     m_progressTimer.start();
 }
 
+void SetSearchPage::showFound(std::uint64_t found) {
+    m_memo2->setBlockCount(found);
+    m_foundCount->setText(groupedCountText(found));
+    m_saveButton->setEnabled(found > 0);
+}
+
+std::uint64_t SetSearchPage::foundCount() const {
+    return m_result ? m_result->size() : 0;
+}
+
+// The timer's look at the running search; nothing moves while the user is asked whether to stop it.
 void SetSearchPage::takeProgress() {
-    // Read before draining: every batch handed on before the search ended is then drained below.
-    const bool done = m_running->done;
-    std::vector<std::vector<FoundSet>> batches;
-    {
-        const std::lock_guard lock(m_running->mutex);
-        batches.swap(m_running->pending);
-    }
-    try {
-        for (const std::vector<FoundSet>& batch : batches)
-            m_found.append(batch);
-    } catch (const std::bad_alloc&) {
-        m_running->monitor.CancelRequested = true;
-        m_running->pageOutOfMemory = true;
-    }
-    m_memo2->setBlockCount(m_found.size());
-    m_foundCount->setText(QStringLiteral("%1件").arg(m_found.size()));
+    if (m_confirming)
+        return;
+    if (m_run->isDone())
+        return finishSearch();
+    showProgress();
+}
+
+void SetSearchPage::showProgress() {
+    if (!m_result && (m_result = m_run->result()))
+        m_memo2->setSource(std::make_shared<SetResultSource>(m_result));
+    const SetSearchProgress progress = m_run->progress();
+    showFound(progress.found);
     for (std::size_t slot = 0; slot < kArmourSlotCount; ++slot)
-        m_progressBars[slot]->setValue(m_running->monitor.Positions[slot]);
-    if (done)
-        finishSearch();
+        m_progressBars[slot]->setValue(progress.positions[slot]);
 }
 
 void SetSearchPage::finishSearch() {
     m_progressTimer.stop();
-    m_running->thread.join();
-    const SetSearchEnd end = m_running->pageOutOfMemory ? SetSearchEnd::OutOfMemory : m_running->end;
-    m_running.reset();
+    m_run->wait();
+    showProgress();
+    const SetSearchEnd end = m_run->end();
+    m_run.reset();
     m_button2->hide();
     if (end == SetSearchEnd::Finished)
         ui::showInformation(this, QStringLiteral("情報"), QStringLiteral("検索が完了しました"));
-    else if (end == SetSearchEnd::OutOfMemory)
-        ui::showErrorBox(this,
-                         QStringLiteral("メモリが不足したため検索を中止しました。見つかったセットは表示されています"));
+    else if (const QString failure = setSearchEndMessage(end); !failure.isEmpty())
+        ui::showErrorBox(this, failure);
 }
 
 void SetSearchPage::Button2Click() {
-    if (isSearching() &&
-        ui::askConfirmation(this, QStringLiteral("確認"), QStringLiteral("中止してもよろしいですか?")) && isSearching())
-        m_running->monitor.CancelRequested = true;
+    if (!isSearching())
+        return;
+    // The search waits while the user is asked, as it would inside the box if it ran on the window's thread.
+    m_run->pause();
+    m_confirming = true;
+    const bool stop = ui::askConfirmation(this, QStringLiteral("確認"), QStringLiteral("中止してもよろしいですか?"));
+    m_confirming = false;
+    if (!isSearching())
+        return;
+    if (!stop)
+        return m_run->resume();
+    m_run->stop();
+    finishSearch();
 }
 
 void SetSearchPage::stopSearch() {
     if (!isSearching())
         return;
-    m_running->monitor.CancelRequested = true;
+    m_run->stop();
     m_progressTimer.stop();
-    m_running->thread.join();
-    m_running.reset();
+    m_run.reset();
     m_button2->hide();
+}
+
+void SetSearchPage::offerSaving(std::uint64_t blocks, std::uint64_t characters) {
+    const QString question =
+        QStringLiteral("選択された %1 のセット (約 %2 MB) はクリップボードにコピーするには大きすぎます。"
+                       "ファイルに保存しますか?")
+            .arg(groupedCountText(blocks))
+            .arg(std::max<std::uint64_t>(1, characters * kBytesPerCharacter / kBytesPerMegabyte));
+    if (ui::askConfirmation(this, QStringLiteral("コピー"), question))
+        saveSelection();
+}
+
+void SetSearchPage::saveSelection() {
+    if (!m_memo2->hasSelection())
+        return saveAll();
+    const auto [first, last] = m_memo2->selection();
+    saveLines({first.block, first.line}, {last.block, last.line});
+}
+
+void SetSearchPage::saveAll() {
+    const std::uint64_t found = m_memo2->blockCount();
+    if (found > 0)
+        saveLines({0, 0}, {found - 1, std::numeric_limits<int>::max()});
+}
+
+void SetSearchPage::saveLines(ResultLine first, ResultLine last) {
+    if (!m_result || m_saving)
+        return;
+    const std::optional<ui::SaveFileChoice> choice =
+        ui::chooseSaveFile(this, QStringLiteral("セット検索結果の保存"), kSaveFilters);
+    if (!choice)
+        return;
+    const TextFileEncoding encoding = choice->filter == 1 ? TextFileEncoding::ShiftJis : TextFileEncoding::Utf8;
+    m_saving = new ResultSaving(m_result, first, last, encoding, choice->path, this);
+    m_saving->start();
+}
+
+void SetSearchPage::showResultMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("コピー"), QKeySequence::Copy, m_memo2, &ui::BlockTextView::copy)
+        ->setEnabled(m_memo2->hasSelection());
+    menu.addAction(QStringLiteral("すべて選択"), QKeySequence::SelectAll, m_memo2, &ui::BlockTextView::selectAll);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("選択範囲をファイルに保存…"), this, &SetSearchPage::saveSelection)
+        ->setEnabled(m_memo2->hasSelection());
+    menu.addAction(QStringLiteral("すべてをファイルに保存…"), this, &SetSearchPage::saveAll)
+        ->setEnabled(m_memo2->blockCount() > 0);
+    menu.exec(m_memo2->mapToGlobal(at));
 }
 
 } // namespace trelkin

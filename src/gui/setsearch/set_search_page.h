@@ -1,9 +1,10 @@
 #pragma once
 
 #include "core/data/armour_tables.h"
-#include "core/setsearch/found_set_store.h"
-#include "core/setsearch/set_search.h"
+#include "core/setsearch/result_text_file.h"
+#include "core/setsearch/set_search_query.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -21,9 +22,13 @@ namespace trelkin {
 namespace ui {
 class BlockTextView;
 }
+class ResultSaving;
+class SetSearchResult;
+class SetSearchRun;
 
-// The "セット検索" page: the search conditions, the result text growing while the search runs on a thread of its
-// own, five progress bars counting down per slot, and "中止" with its confirmation.
+// The "セット検索" page: the search conditions, the result text growing while the search runs on threads of its
+// own, five progress bars counting down per slot, and "中止" with its confirmation. The result can be copied and
+// saved to a text file.
 class SetSearchPage : public QWidget {
     Q_OBJECT
 public:
@@ -33,25 +38,34 @@ public:
     // Fills ComboBox1 to ComboBox3; the tables must outlive the page.
     void fillSkillSelectors(const ArmourTables& tables);
 
-    bool isSearching() const { return m_running != nullptr; }
+    bool isSearching() const { return m_run != nullptr; }
     // Ends a running search at once, without any message; closing the window does this.
     void stopSearch();
-    const FoundSetStore& foundSets() const { return m_found; }
+    // The blocks found by the last search (so far).
+    std::uint64_t foundCount() const;
 
 private:
-    struct RunningSearch;
-
     void Button1Click();
     void Button2Click();
     void takeProgress();
+    void showProgress();
     void finishSearch();
+    void showFound(std::uint64_t found);
+    void offerSaving(std::uint64_t blocks, std::uint64_t characters);
+    void saveSelection();
+    void saveAll();
+    void saveLines(ResultLine first, ResultLine last);
+    void showResultMenu(const QPoint& at);
     SetSearchQuery queryFromInputs() const;
     QWidget* makeConditions();
     QWidget* makeProgressStrip();
+    QLayout* makeResultTitle();
 
     const ArmourTables* m_tables = nullptr;
-    std::unique_ptr<RunningSearch> m_running;
-    FoundSetStore m_found;
+    std::unique_ptr<SetSearchRun> m_run;
+    std::shared_ptr<const SetSearchResult> m_result;
+    QPointer<ResultSaving> m_saving;
+    bool m_confirming = false;
     QTimer m_progressTimer;
 
     std::array<QComboBox*, SetSearchQuery::kWantedSkillCount> m_wanted{};
@@ -63,6 +77,7 @@ private:
     QSpinBox* m_spinEdit4 = nullptr;
     QPushButton* m_button1 = nullptr;
     QLabel* m_foundCount = nullptr;
+    QPushButton* m_saveButton = nullptr;
     ui::BlockTextView* m_memo2 = nullptr;
     std::array<QProgressBar*, kArmourSlotCount> m_progressBars{};
     QPushButton* m_button2 = nullptr;

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace trelkin::ui {
@@ -15,33 +16,41 @@ namespace {
 
 constexpr int kTextMargin = 2;
 constexpr int kWheelLines = 3;
+constexpr std::size_t kCachedBlocks = 64;
+// The selection's size is judged from this many of its blocks before a copy builds its text.
+constexpr std::uint64_t kSampledBlocks = 16;
+// About 32 MB of text: far more than a clipboard is for, far less than a machine holds.
+constexpr qsizetype kDefaultCopyLimit = qsizetype(16) << 20;
+constexpr std::uint64_t kBarMaximum = std::numeric_limits<int>::max();
 
 } // namespace
 
-BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent) {
+BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent), m_copyLimit(kDefaultCopyLimit) {
     setFont(fixedPitchFont());
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setCursor(Qt::IBeamCursor);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (std::size_t(value) != m_top.block)
-            scrollTo({std::size_t(value), 0});
+        if (blockOfBar(value) != m_top.block)
+            scrollTo({blockOfBar(value), 0});
     });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
-void BlockTextView::setBlockLines(BlockLines lines) {
-    m_lines = std::move(lines);
+void BlockTextView::setSource(std::shared_ptr<const BlockSource> source) {
+    m_source = std::move(source);
+    m_cache.clear();
+    m_nextCacheSlot = 0;
+    m_blockCount = 0;
+    m_top = m_anchor = m_caret = {};
+    m_hasSelection = false;
+    m_widestLine = 0;
+    updateScrollBars();
     viewport()->update();
 }
 
-void BlockTextView::setBlockCount(std::size_t count) {
-    if (count < m_blockCount) {
-        m_top = m_anchor = m_caret = {};
-        m_hasSelection = false;
-        m_widestLine = 0;
-    }
+void BlockTextView::setBlockCount(std::uint64_t count) {
     m_blockCount = count;
     updateScrollBars();
     viewport()->update();
@@ -55,8 +64,21 @@ int BlockTextView::visibleLines() const {
     return std::max(1, viewport()->height() / lineHeight());
 }
 
-QStringList BlockTextView::linesOf(std::size_t block) const {
-    return m_lines && block < m_blockCount ? m_lines(block) : QStringList();
+const QStringList& BlockTextView::linesOf(std::uint64_t block) const {
+    static const QStringList none;
+    if (!m_source || block >= m_blockCount)
+        return none;
+    for (const auto& [cached, lines] : m_cache)
+        if (cached == block)
+            return lines;
+    if (m_cache.size() < kCachedBlocks) {
+        m_cache.emplace_back(block, m_source->lines(block));
+        return m_cache.back().second;
+    }
+    auto& slot = m_cache[m_nextCacheSlot];
+    m_nextCacheSlot = (m_nextCacheSlot + 1) % kCachedBlocks;
+    slot = {block, m_source->lines(block)};
+    return slot.second;
 }
 
 BlockTextView::Position BlockTextView::lastPosition() const {
@@ -103,14 +125,31 @@ bool BlockTextView::isSelected(Position position) const {
 void BlockTextView::scrollTo(Position top) {
     m_top = top;
     const QSignalBlocker quiet(verticalScrollBar());
-    verticalScrollBar()->setValue(int(std::min<std::size_t>(top.block, std::size_t(verticalScrollBar()->maximum()))));
+    verticalScrollBar()->setValue(barValueOf(top.block));
     viewport()->update();
 }
 
+// One step of the vertical bar is one block while the blocks fit the bar's int range; beyond, the bar's range
+// stands for all the blocks in proportion.
+int BlockTextView::barValueOf(std::uint64_t block) const {
+    const std::uint64_t last = m_blockCount == 0 ? 0 : m_blockCount - 1;
+    if (last <= kBarMaximum)
+        return int(block);
+    return int(std::min<double>(double(kBarMaximum), std::round(double(block) / double(last) * double(kBarMaximum))));
+}
+
+std::uint64_t BlockTextView::blockOfBar(int value) const {
+    const std::uint64_t last = m_blockCount == 0 ? 0 : m_blockCount - 1;
+    if (last <= kBarMaximum)
+        return std::uint64_t(std::max(0, value));
+    // value * last / kBarMaximum, in parts that cannot overflow 64 bits.
+    const std::uint64_t steps = std::uint64_t(std::max(0, value));
+    return steps * (last / kBarMaximum) + steps * (last % kBarMaximum) / kBarMaximum;
+}
+
 void BlockTextView::updateScrollBars() {
-    // One step of the vertical bar is one block; the bar's range is an int, which any result fits.
-    verticalScrollBar()->setRange(0, int(std::min<std::size_t>(m_blockCount == 0 ? 0 : m_blockCount - 1,
-                                                               std::size_t(std::numeric_limits<int>::max()))));
+    const std::uint64_t last = m_blockCount == 0 ? 0 : m_blockCount - 1;
+    verticalScrollBar()->setRange(0, int(std::min(last, kBarMaximum)));
     verticalScrollBar()->setPageStep(1);
     horizontalScrollBar()->setRange(0, std::max(0, m_widestLine - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
@@ -208,27 +247,59 @@ void BlockTextView::selectAll() {
     viewport()->update();
 }
 
+std::pair<BlockTextView::Position, BlockTextView::Position> BlockTextView::selection() const {
+    return {std::min(m_anchor, m_caret), std::max(m_anchor, m_caret)};
+}
+
+std::uint64_t BlockTextView::selectedBlockCount() const {
+    return m_hasSelection ? selection().second.block - selection().first.block + 1 : 0;
+}
+
 QString BlockTextView::selectedText() const {
-    if (!m_hasSelection)
+    if (!m_hasSelection || !m_source)
         return {};
-    const Position first = std::min(m_anchor, m_caret);
-    const Position last = std::max(m_anchor, m_caret);
+    const auto [first, last] = selection();
     QString text;
-    for (std::size_t block = first.block; block <= last.block; ++block) {
-        const QStringList lines = linesOf(block);
+    std::uint64_t block = first.block;
+    m_source->read(first.block, last.block, [&](const QStringList& lines) {
         const int from = block == first.block ? first.line : 0;
         const int to = block == last.block ? last.line : int(lines.size()) - 1;
         for (int line = from; line <= to && line < lines.size(); ++line) {
             text += lines.at(line);
             text += QLatin1Char('\n');
         }
-    }
+        ++block;
+        return true;
+    });
     return text;
 }
 
-void BlockTextView::copy() const {
-    if (m_hasSelection)
+std::uint64_t BlockTextView::estimatedSelectedCharacters() const {
+    const std::uint64_t blocks = selectedBlockCount();
+    if (blocks == 0 || !m_source)
+        return 0;
+    const std::uint64_t first = selection().first.block;
+    std::uint64_t sampled = 0;
+    std::uint64_t characters = 0;
+    m_source->read(first, first + std::min(blocks, kSampledBlocks) - 1, [&](const QStringList& lines) {
+        for (const QString& line : lines)
+            characters += std::uint64_t(line.size()) + 1;
+        return ++sampled < kSampledBlocks;
+    });
+    return sampled == 0 ? 0 : characters / sampled * blocks;
+}
+
+void BlockTextView::copy() {
+    if (!m_hasSelection)
+        return;
+    const std::uint64_t estimate = estimatedSelectedCharacters();
+    if (estimate > std::uint64_t(m_copyLimit))
+        return emit copyTooLarge(selectedBlockCount(), estimate);
+    try {
         QApplication::clipboard()->setText(selectedText());
+    } catch (const std::bad_alloc&) {
+        emit copyTooLarge(selectedBlockCount(), estimate);
+    }
 }
 
 } // namespace trelkin::ui

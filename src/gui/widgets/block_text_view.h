@@ -2,30 +2,63 @@
 
 #include <QAbstractScrollArea>
 #include <QStringList>
-#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace trelkin::ui {
 
-// A read-only text of many blocks of lines that are made only when shown or copied, so that millions of blocks
-// cost no more than the ones on screen. Lines can be selected with the mouse, the keyboard or Ctrl+A, and
-// Ctrl+C copies exactly the selected lines, each ending in a line break.
+// Where a BlockTextView's blocks come from.
+class BlockSource {
+public:
+    using Visit = std::function<bool(const QStringList& lines)>;
+
+    virtual ~BlockSource() = default;
+    // The lines of one block, found without reading the blocks before it.
+    virtual QStringList lines(std::uint64_t block) const = 0;
+    // Hands the lines of the blocks first, first + 1, ... last, in order, to `visit` until it returns false.
+    virtual void read(std::uint64_t first, std::uint64_t last, const Visit& visit) const = 0;
+};
+
+// A read-only text of any number of blocks of lines, made only when shown or copied: billions of blocks cost no
+// more than the ones on screen. The vertical bar reaches every block however many there are. Lines are selected
+// with the mouse, the keyboard or Ctrl+A; Ctrl+C copies exactly the selected lines, each ending in a line break,
+// unless they would pass the copy limit.
 class BlockTextView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    using BlockLines = std::function<QStringList(std::size_t block)>;
+    // A line of the whole text: its block and its line within the block.
+    struct Position {
+        std::uint64_t block = 0;
+        int line = 0;
+        friend auto operator<=>(const Position&, const Position&) = default;
+    };
 
     explicit BlockTextView(QWidget* parent = nullptr);
 
-    // Where the lines of a block come from; the view asks for the visible blocks only.
-    void setBlockLines(BlockLines lines);
-    // The number of blocks grew (or went back to 0); the view keeps its position and selection.
-    void setBlockCount(std::size_t count);
-    std::size_t blockCount() const { return m_blockCount; }
+    // A new text of no blocks yet.
+    void setSource(std::shared_ptr<const BlockSource> source);
+    // The number of blocks grew; the view keeps its position and selection.
+    void setBlockCount(std::uint64_t count);
+    std::uint64_t blockCount() const { return m_blockCount; }
 
     void selectAll();
+    bool hasSelection() const { return m_hasSelection; }
+    // The first and the last selected line.
+    std::pair<Position, Position> selection() const;
+    std::uint64_t selectedBlockCount() const;
     QString selectedText() const;
-    void copy() const;
+    // Copies the selection; where it would pass the copy limit, announces copyTooLarge instead.
+    void copy();
+    void setCopyLimit(qsizetype characters) { m_copyLimit = characters; }
+
+    Position topPosition() const { return m_top; }
+    Position caretPosition() const { return m_caret; }
+
+signals:
+    void copyTooLarge(std::uint64_t blocks, std::uint64_t estimatedCharacters);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,16 +69,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // A line of the whole text: its block and its line within the block.
-    struct Position {
-        std::size_t block = 0;
-        int line = 0;
-        friend auto operator<=>(const Position&, const Position&) = default;
-    };
-
     int lineHeight() const;
     int visibleLines() const;
-    QStringList linesOf(std::size_t block) const;
+    const QStringList& linesOf(std::uint64_t block) const;
     Position moved(Position from, long long lines) const;
     Position lastPosition() const;
     Position positionAt(int y) const;
@@ -53,14 +79,21 @@ private:
     void scrollTo(Position top);
     void moveCaret(Position caret, bool extend);
     void updateScrollBars();
+    int barValueOf(std::uint64_t block) const;
+    std::uint64_t blockOfBar(int value) const;
+    std::uint64_t estimatedSelectedCharacters() const;
 
-    BlockLines m_lines;
-    std::size_t m_blockCount = 0;
+    std::shared_ptr<const BlockSource> m_source;
+    std::uint64_t m_blockCount = 0;
     Position m_top;
     Position m_anchor;
     Position m_caret;
     bool m_hasSelection = false;
     int m_widestLine = 0;
+    qsizetype m_copyLimit;
+    // The lines of the blocks shown last, so that moving and painting ask the source only for new blocks.
+    mutable std::vector<std::pair<std::uint64_t, QStringList>> m_cache;
+    mutable std::size_t m_nextCacheSlot = 0;
 };
 
 } // namespace trelkin::ui

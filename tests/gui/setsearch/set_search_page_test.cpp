@@ -1,16 +1,21 @@
 #include "core/text/cp932.h"
 #include "gui/setsearch/set_search_page.h"
 #include "gui/widgets/block_text_view.h"
+#include "gui/widgets/file_dialogs.h"
 #include "gui/widgets/message_boxes.h"
 #include "oracle/literal_set_search.h"
 #include "support/find_widget.h"
+#include "support/recorded_error_boxes.h"
 #include "support/scrambled_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -28,6 +33,8 @@ public:
             {[this](QWidget*, const QString& title, const QString& text) { informations << title + ":" + text; },
              [this](QWidget*, const QString&, const QString& text) {
                  confirmations << text;
+                 if (whileAsked)
+                     whileAsked();
                  return answerYes;
              }});
     }
@@ -36,6 +43,7 @@ public:
     QStringList informations;
     QStringList confirmations;
     bool answerYes = false;
+    std::function<void()> whileAsked; // runs while a confirmation is open, as the user takes time to answer
 
 private:
     ui::MessageBoxes m_previous;
@@ -116,12 +124,124 @@ TEST_F(SetSearchPageTest, ShowsExactlyTheLiteralResultAndAnnouncesTheEnd) {
     QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), fromCp932(oracle::literalSetSearch(m_tables, query)));
-    EXPECT_EQ(memo->blockCount(), m_page.foundSets().size());
+    EXPECT_EQ(memo->blockCount(), m_page.foundCount());
 
     // End puts the caret on the very last line; shift+End there selects just that line.
     QTest::keyClick(memo, Qt::Key_End);
     QTest::keyClick(memo, Qt::Key_End, Qt::ShiftModifier);
     EXPECT_EQ(memo->selectedText(), QStringLiteral("--------------------------\n"));
+}
+
+// Answers the save dialog with a path of the test's choosing.
+class ScriptedSaveDialog {
+public:
+    ScriptedSaveDialog() {
+        m_previous = ui::setSaveFileDialog([this](QWidget*, const QString&, const QStringList& filters) {
+            asked = filters;
+            return answer;
+        });
+    }
+    ~ScriptedSaveDialog() { ui::setSaveFileDialog(std::move(m_previous)); }
+
+    std::optional<ui::SaveFileChoice> answer;
+    QStringList asked;
+
+private:
+    ui::SaveFileDialog m_previous;
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray withCrLf(QByteArray text) {
+    return text.replace("\n", "\r\n");
+}
+
+TEST_F(SetSearchPageTest, SavesEveryBlockAsTheMemoShowsItInEitherEncoding) {
+    load(4);
+    wish(QStringLiteral("回避性能UP"));
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    SetSearchQuery query;
+    query.WantedSkills[0] = sjis("回避性能UP");
+    const std::string literal = oracle::literalSetSearch(m_tables, query);
+
+    testing::DataDirectory dir;
+    ScriptedSaveDialog dialog;
+    for (const int filter : {0, 1}) {
+        const QString path = dir.filePath(QStringLiteral("result%1.txt").arg(filter));
+        dialog.answer = ui::SaveFileChoice{path, filter};
+        find<QPushButton>("ButtonSave")->click();
+        ASSERT_TRUE(waitUntil([&] { return QFile::exists(path); }, 5000));
+        const QByteArray expected = filter == 0 ? fromCp932(literal).toUtf8() : QByteArray::fromStdString(literal);
+        EXPECT_EQ(fileBytes(path), withCrLf(expected)) << "filter " << filter;
+    }
+    EXPECT_EQ(dialog.asked.size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left behind";
+}
+
+TEST_F(SetSearchPageTest, AFailedSaveSaysWhatFailedAndLeavesNoFile) {
+    load(2);
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    testing::DataDirectory dir;
+    ScriptedSaveDialog dialog;
+    const QString path = dir.filePath(QStringLiteral("gone/result.txt"));
+    dialog.answer = ui::SaveFileChoice{path, 0};
+    testing::RecordedErrorBoxes errors;
+    find<QPushButton>("ButtonSave")->click();
+    ASSERT_EQ(errors.texts().size(), 1);
+    EXPECT_TRUE(errors.texts().front().startsWith(QStringLiteral("ファイル "))) << errors.texts().front().toStdString();
+    EXPECT_TRUE(errors.texts().front().contains(QStringLiteral("に保存できませんでした")));
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(SetSearchPageTest, CopyingAHugeResultOffersSavingInsteadOfFillingTheClipboard) {
+    constexpr int kPiecesPerSlot = 24; // about eight million sets with the page's start values
+    load(kPiecesPerSlot);
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    EXPECT_EQ(find<QLabel>("LabelSetCount")->text(), QStringLiteral("7,962,624件"));
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    auto* memo = find<ui::BlockTextView>("Memo2");
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_EQ(m_boxes.confirmations.size(), 1);
+    EXPECT_TRUE(m_boxes.confirmations.front().contains(QStringLiteral("7,962,624件")));
+    EXPECT_TRUE(m_boxes.confirmations.front().contains(QStringLiteral("大きすぎます")));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
+}
+
+TEST_F(SetSearchPageTest, NothingMovesWhileTheStopIsAskedAndNoEndsTheSearchAsUsual) {
+    load(4);
+    wish(QStringLiteral("回避性能UP"));
+    find<QPushButton>("Button1")->click();
+    QStringList shownWhileAsked;
+    m_boxes.whileAsked = [&] {
+        QTest::qWait(300); // the search alone would have ended meanwhile
+        shownWhileAsked = m_boxes.informations;
+    };
+    find<QPushButton>("Button2")->click();
+    EXPECT_TRUE(shownWhileAsked.isEmpty());
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    EXPECT_EQ(m_boxes.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
+}
+
+TEST_F(SetSearchPageTest, YesStopsAtOnceAndTheResultGrowsNoMore) {
+    load(4);
+    wish(QStringLiteral("回避性能UP"));
+    find<QPushButton>("Button1")->click();
+    m_boxes.whileAsked = [] { QTest::qWait(100); };
+    m_boxes.answerYes = true;
+    find<QPushButton>("Button2")->click();
+    EXPECT_FALSE(m_page.isSearching()) << "the search has ended when the box closes";
+    EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
+    const std::uint64_t found = find<ui::BlockTextView>("Memo2")->blockCount();
+    QTest::qWait(100);
+    EXPECT_EQ(find<ui::BlockTextView>("Memo2")->blockCount(), found);
+    EXPECT_TRUE(m_boxes.informations.isEmpty());
 }
 
 TEST_F(SetSearchPageTest, CancelGoesOnAfterNoAndStopsAfterYesWithoutTheEndMessage) {

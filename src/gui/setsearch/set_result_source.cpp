@@ -1,0 +1,31 @@
+#include "gui/setsearch/set_result_source.h"
+
+#include "core/setsearch/set_block.h"
+#include "core/setsearch/set_cursor.h"
+#include "core/text/cp932.h"
+
+namespace trelkin {
+namespace {
+
+QStringList shown(const ArmourTables& tables, const FoundSet& set) {
+    QStringList lines;
+    for (const std::string& line : setBlockLines(tables, set))
+        lines << fromCp932(line);
+    return lines;
+}
+
+} // namespace
+
+QStringList SetResultSource::lines(std::uint64_t block) const {
+    return shown(m_result->tables(), m_result->at(block));
+}
+
+void SetResultSource::read(std::uint64_t first, std::uint64_t last, const Visit& visit) const {
+    if (first > last || first >= m_result->size())
+        return;
+    SetCursor cursor(*m_result, first);
+    for (bool more = true; more;)
+        more = visit(shown(m_result->tables(), cursor.set())) && cursor.block() < last && cursor.next();
+}
+
+} // namespace trelkin
