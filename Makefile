@@ -46,6 +46,8 @@ fuzz-run: fuzz
 
 bench: release
 	./$(RELEASE_DIR)/bin/trelkin-bench
+	./$(RELEASE_DIR)/bin/trelkin-setsearch-bench
+	./$(RELEASE_DIR)/bin/trelkin-gui-bench
 
 package: release
 	cd $(RELEASE_DIR) && cpack

@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
 #include <thread>
 
 namespace trelkin::bench {
@@ -87,12 +86,6 @@ std::string stopMilliseconds(const Case& c) {
     return std::to_string(stop * 1e3);
 }
 
-long peakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 void run(const Case& c) {
     SetSearchRun search(*c.tables, c.settings, kThreads);
     const double engine = seconds([&] { search.wait(); });
@@ -106,11 +99,11 @@ void run(const Case& c) {
         same = resultText(*result) == expected ? "yes" : "NO";
     }
     const std::uint64_t found = result->size();
-    std::printf("| %s | %s | %.3g | %llu | %.4f | %s | %s | %.1f | %.1f | %.1f | %s | %zu | %ld |\n", c.data, c.query,
-                formed, static_cast<unsigned long long>(found), engine, literalTime.c_str(), same.c_str(),
+    std::printf("| %s | %s | %.3g | %llu | %.4f | %s | %s | %.1f | %.1f | %.1f | %s | %zu |\n", c.data, c.query, formed,
+                static_cast<unsigned long long>(found), engine, literalTime.c_str(), same.c_str(),
                 microsecondsPerBlock(*result, 0), microsecondsPerBlock(*result, found / 2),
                 microsecondsPerBlock(*result, found == 0 ? 0 : found - 1), stopMilliseconds(c).c_str(),
-                result->itemCount() * (sizeof(std::uint64_t) + 1), peakMegabytes());
+                result->itemCount() * (sizeof(std::uint64_t) + 1));
 }
 
 SetSearchQuery wishing(std::initializer_list<const char*> skills, std::int32_t minEach, std::int32_t minTotal) {
@@ -144,8 +137,8 @@ int main(int argc, char** argv) {
         {"game", "no skill, no limits", &game, wishing({}, 0, 0)},
     };
     std::printf("| data | query | sets formed | sets found | count s | literal s | same text | first block us |"
-                " middle block us | last block us | stop ms | result bytes | peak MB so far |\n"
-                "|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+                " middle block us | last block us | stop ms | result bytes |\n"
+                "|---|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const Case& c : cases)
         run(c);
     return 0;

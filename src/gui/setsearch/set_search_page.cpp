@@ -31,6 +31,7 @@ namespace {
 constexpr int kProgressIntervalMs = 40;
 constexpr int kProgressBarHeight = 6;
 constexpr std::uint64_t kBytesPerMegabyte = 1 << 20;
+constexpr std::uint64_t kMegabytesPerGigabyte = 1 << 10;
 // A copied character is about two bytes on its way to the clipboard.
 constexpr std::uint64_t kBytesPerCharacter = 2;
 const QStringList kSaveFilters{QStringLiteral("テキスト UTF-8 (*.txt)"), QStringLiteral("テキスト Shift-JIS (*.txt)")};
@@ -65,6 +66,14 @@ QComboBox* makeChoice(const QString& name, const QStringList& items, int startIt
     choice->setMinimumContentsLength(kSelectorCharacters);
     choice->setCurrentIndex(startItem);
     return choice;
+}
+
+// "約 12 MB", or "約 3.4 GB" from a gigabyte on.
+QString approximateSize(std::uint64_t bytes) {
+    const std::uint64_t megabytes = std::max<std::uint64_t>(1, bytes / kBytesPerMegabyte);
+    if (megabytes < kMegabytesPerGigabyte)
+        return QStringLiteral("約 %1 MB").arg(megabytes);
+    return QStringLiteral("約 %1 GB").arg(double(megabytes) / kMegabytesPerGigabyte, 0, 'f', 1);
 }
 
 // A check box with its caption split around the spin box that stands in its gap.
@@ -300,11 +309,9 @@ void SetSearchPage::stopSearch() {
 }
 
 void SetSearchPage::offerSaving(std::uint64_t blocks, std::uint64_t characters) {
-    const QString question =
-        QStringLiteral("選択された %1 のセット (約 %2 MB) はクリップボードにコピーするには大きすぎます。"
-                       "ファイルに保存しますか?")
-            .arg(groupedCountText(blocks))
-            .arg(std::max<std::uint64_t>(1, characters * kBytesPerCharacter / kBytesPerMegabyte));
+    const QString question = QStringLiteral("選択された %1 のセット (%2) はクリップボードにコピーするには大きすぎます。"
+                                            "ファイルに保存しますか?")
+                                 .arg(groupedCountText(blocks), approximateSize(characters * kBytesPerCharacter));
     if (ui::askConfirmation(this, QStringLiteral("コピー"), question))
         saveSelection();
 }
