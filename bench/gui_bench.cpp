@@ -3,11 +3,19 @@
 #include "bench/generated_data.h"
 #include "core/setsearch/set_search_run.h"
 #include "gui/setsearch/set_result_source.h"
+#include "gui/setsearch/set_search_page.h"
 #include "gui/widgets/block_text_view.h"
+#include "gui/widgets/message_boxes.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <random>
 
 namespace {
 
@@ -39,6 +47,73 @@ void BM_ScrollAndPaintTheMemo(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollAndPaintTheMemo)->Arg(0)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
 
+// A search that bounds cannot shorten: 250 pieces a slot with points in three systems, and wishes that most sets
+// meet, so that the counts have many distinct sums to work through.
+ArmourTables slowSearchTables() {
+    constexpr int kPieces = 250;
+    constexpr int kSpread = 6;
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> points(-kSpread, kSpread);
+    ArmourTables tables;
+    const std::array<std::string, 3> systems{"a", "b", "c"};
+    for (const std::string& system : systems)
+        tables.SkillDatas.push_back({system, "wide " + system, -20, 20, ""});
+    int number = 0;
+    for (guard::TEquipmentDatas* slot :
+         {&tables.HeadDatas, &tables.BodyDatas, &tables.ArmDatas, &tables.WaistDatas, &tables.LegDatas}) {
+        for (int i = 0; i < kPieces; ++i) {
+            guard::TEquipmentData piece;
+            piece.Name = "piece" + std::to_string(number++);
+            piece.Def = 15 + i % 40;
+            piece.Male = piece.Female = piece.Swordsman = piece.Gunner = true;
+            for (const std::string& system : systems)
+                piece.Skills.push_back({points(random), system});
+            slot->push_back(piece);
+        }
+    }
+    return tables;
+}
+
+// How long the window's thread goes without handling events while the page runs a long search: a timer asks for
+// a tick every few milliseconds and the longest gap between ticks is printed, with the time from a stop to the
+// search's end.
+void probeTheWindowDuringASlowSearch() {
+    constexpr int kTickMs = 5;
+    constexpr int kProbeMs = 3000;
+    const ArmourTables tables = slowSearchTables();
+    SetSearchPage page;
+    page.fillSkillSelectors(tables);
+    page.show();
+    const std::array<const char*, 3> selectors{"ComboBox1", "ComboBox2", "ComboBox3"};
+    for (std::size_t i = 0; i < selectors.size(); ++i)
+        page.findChild<QComboBox*>(QString::fromLatin1(selectors[i]))->setCurrentIndex(int(i) + 1);
+    page.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+        ++ticks;
+    });
+    ticker.start(kTickMs);
+    while (page.isSearching() && clock.elapsed() < kProbeMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, kTickMs);
+    const bool stillSearching = page.isSearching();
+    QElapsedTimer stop;
+    stop.start();
+    page.stopSearch();
+    std::printf("slow search: %s after %lld ms with %llu blocks; longest gap between %d ms ticks %lld ms over %d "
+                "ticks; stop took %.2f ms\n",
+                stillSearching ? "still running" : "ended", static_cast<long long>(clock.elapsed()),
+                static_cast<unsigned long long>(page.foundCount()), kTickMs, static_cast<long long>(longest), ticks,
+                double(stop.nsecsElapsed()) / 1e6);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +121,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
+    // The page's completion box would wait for a click.
+    ui::setMessageBoxes({[](QWidget*, const QString&, const QString&) {},
+                         [](QWidget*, const QString&, const QString&) { return false; }});
+    probeTheWindowDuringASlowSearch();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
