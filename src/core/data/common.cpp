@@ -4,6 +4,7 @@
 #include "core/text/text_lines.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace trelkin {
 namespace {
@@ -27,19 +28,34 @@ bool isStorable(unsigned char plain) {
     return stored != 0 && stored != '\r' && stored != '\n';
 }
 
+Error cannotOpen(const QString& path) {
+    return Error(QStringLiteral("ファイル %1 は開けません").arg(path));
+}
+
+Error tooLarge(const QString& path) {
+    return Error(
+        QStringLiteral("ファイル %1 は大きすぎます (上限 %2 MiB)").arg(path).arg(kMaxDataFileSize / kBytesPerMiB));
+}
+
 } // namespace
 
 QByteArray readFileBytes(const QString& path) {
+    // Only a regular file is a data file: opening a named pipe would wait for a writer, and a device or socket
+    // never ends. The size is known before anything is read.
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw cannotOpen(path);
+    if (info.size() > kMaxDataFileSize)
+        throw tooLarge(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(QStringLiteral("ファイル %1 は開けません").arg(path));
-    // Read one byte past the limit instead of trusting the size, which a pipe or device does not report.
+        throw cannotOpen(path);
+    // One byte past the limit, in case the file grew since its size was read.
     QByteArray bytes = file.read(kMaxDataFileSize + 1);
     if (bytes.size() > kMaxDataFileSize)
-        throw Error(
-            QStringLiteral("ファイル %1 は大きすぎます (上限 %2 MiB)").arg(path).arg(kMaxDataFileSize / kBytesPerMiB));
+        throw tooLarge(path);
     if (file.error() != QFileDevice::NoError)
-        throw Error(QStringLiteral("ファイル %1 は開けません").arg(path));
+        throw cannotOpen(path);
     return bytes;
 }
 

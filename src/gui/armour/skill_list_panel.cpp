@@ -32,9 +32,11 @@ SkillListPanel::SkillListPanel(QWidget* parent) : QWidget(parent), m_listView1(n
 void SkillListPanel::fillSkillList(const guard::TSkillDatas& skills) {
     m_listView1->setUpdatesEnabled(false);
     m_listView1->clear();
+    QList<QTreeWidgetItem*> rows;
     for (const SkillListRow& row : skillListRows(skills))
-        new QTreeWidgetItem(m_listView1,
-                            {fromCp932(row.Skill), fromCp932(row.Name), fromCp932(row.Range), fromCp932(row.Effect)});
+        rows.append(new QTreeWidgetItem(
+            QStringList{fromCp932(row.Skill), fromCp932(row.Name), fromCp932(row.Range), fromCp932(row.Effect)}));
+    m_listView1->addTopLevelItems(rows);
     m_listView1->setUpdatesEnabled(true);
 }
 

@@ -36,13 +36,6 @@ QLabel* makeDecoration(const QString& text, QWidget* parent) {
     return label;
 }
 
-std::optional<std::string> selectedName(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty())
-        return std::nullopt;
-    return selected.first()->data(ui::kNameRole).toByteArray().toStdString();
-}
-
 } // namespace
 
 MaterialPairPanel::MaterialPairPanel(QWidget* parent)
@@ -88,13 +81,8 @@ void MaterialPairPanel::FillMaterialList(const TPrepareDatas& recipes) {
 }
 
 void MaterialPairPanel::fillList(QListWidget* list, const std::vector<std::string>& names) {
-    const QSignalBlocker quiet(list);
-    list->clear();
-    for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(fromCp932(name), list);
-        item->setData(ui::kNameRole, QByteArray::fromStdString(name));
-        item->setForeground(ui::toQColor(RecipeColour(*m_recipes, *m_byItem, name)));
-    }
+    ui::setNameEntries(list, names,
+                       [this](const std::string& name) { return RecipeColour(*m_recipes, *m_byItem, name); });
 }
 
 void MaterialPairPanel::resetPartners() {
@@ -107,7 +95,7 @@ void MaterialPairPanel::resetPartners() {
 void MaterialPairPanel::LBPrepare1Click() {
     resetPartners();
     emit detailsRequested(PrepareDetailsKey::none());
-    const std::optional<std::string> material = selectedName(m_lbPrepare1);
+    const std::optional<std::string> material = ui::selectedName(m_lbPrepare1);
     if (!material || !m_recipes)
         return;
     const MaterialPartners partners = partnersOf(*m_recipes, *material);
@@ -118,8 +106,8 @@ void MaterialPairPanel::LBPrepare1Click() {
 }
 
 void MaterialPairPanel::LBPrepare2Click() {
-    const std::optional<std::string> material = selectedName(m_lbPrepare1);
-    const std::optional<std::string> partner = selectedName(m_lbPrepare2);
+    const std::optional<std::string> material = ui::selectedName(m_lbPrepare1);
+    const std::optional<std::string> partner = ui::selectedName(m_lbPrepare2);
     if (material && partner)
         emit detailsRequested(PrepareDetailsKey::byPair(*material, *partner));
 }

@@ -34,10 +34,7 @@ ItemListPage::ItemListPage(QWidget* parent)
 }
 
 void ItemListPage::showItems(const std::vector<std::string>& names) {
-    for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(fromCp932(name), m_listBox1);
-        item->setData(ui::kNameRole, QByteArray::fromStdString(name));
-    }
+    ui::setNameEntries(m_listBox1, names);
     m_panel3->setText(fromCp932(countText(names.size())));
 }
 

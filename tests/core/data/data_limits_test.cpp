@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace trelkin {
 namespace {
@@ -54,7 +55,17 @@ TEST(DataLimitsTest, AFileOneBytePastTheLimitIsRefusedAndOneAtItIsRead) {
 
 TEST(DataLimitsTest, ADeviceThatNeverEndsIsRefused) {
     const QString endless = QStringLiteral("/dev/zero");
-    EXPECT_EQ(errorOf([&] { ReadScrambledFile(endless); }), tooLargeMessage(endless));
+    EXPECT_EQ(errorOf([&] { ReadScrambledFile(endless); }), "ファイル /dev/zero は開けません");
+}
+
+TEST(DataLimitsTest, ANamedPipeIsRefusedAtOnceInsteadOfWaitingForAWriter) {
+    DataDirectory dir;
+    const QString pipe = dir.filePath(QStringLiteral("prepare.dat"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    TPrepareDatas recipes;
+    EXPECT_EQ(errorOf([&] { LoadPrepareData(pipe, recipes); }), "ファイル " + pipe.toStdString() + " は開けません");
+    EXPECT_EQ(errorOf([&] { ReadScrambledFile(dir.path()); }), "ファイル " + dir.path().toStdString() + " は開けません")
+        << "nor is a directory";
 }
 
 TEST(DataLimitsTest, TooManyRecipeLinesAreRefusedBeforeTheTableIsMade) {
