@@ -1,28 +1,73 @@
+// Loading the data files, on the demo data and on files of the real game's size.
+#include "bench/generated_data.h"
+#include "core/data/armour_tables.h"
 #include "core/data/common.h"
 #include "core/data/common_prepare.h"
+#include "core/data/common_weapon.h"
 #include "core/data/data_file_path.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const QString kDataDirectory = QStringLiteral(TRELKIN_RUNTIME_DIR);
+using namespace trelkin;
+
+const QString kDemoDirectory = QStringLiteral(TRELKIN_RUNTIME_DIR);
+
+QString directoryOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? kDemoDirectory : bench::gameDataDirectory();
+}
 
 void BM_ReadScrambledFile(benchmark::State& state) {
-    const QString path = trelkin::dataFilePathIn(kDataDirectory, trelkin::kPrepareFileName);
+    const QString path = dataFilePathIn(directoryOf(state), kGuardFileName);
     for (auto _ : state)
-        benchmark::DoNotOptimize(trelkin::ReadScrambledFile(path));
+        benchmark::DoNotOptimize(ReadScrambledFile(path));
 }
-BENCHMARK(BM_ReadScrambledFile);
+BENCHMARK(BM_ReadScrambledFile)->ArgName("game")->Arg(0)->Arg(1);
 
 void BM_LoadPrepareData(benchmark::State& state) {
-    const QString path = trelkin::dataFilePathIn(kDataDirectory, trelkin::kPrepareFileName);
+    const QString path = dataFilePathIn(directoryOf(state), kPrepareFileName);
     for (auto _ : state) {
-        trelkin::TPrepareDatas table;
-        trelkin::LoadPrepareData(path, table);
+        TPrepareDatas table;
+        LoadPrepareData(path, table);
         benchmark::DoNotOptimize(table.data());
     }
 }
-BENCHMARK(BM_LoadPrepareData);
+BENCHMARK(BM_LoadPrepareData)->ArgName("game")->Arg(0)->Arg(1);
+
+void BM_LoadGuardData(benchmark::State& state) {
+    const QString path = dataFilePathIn(directoryOf(state), kGuardFileName);
+    for (auto _ : state) {
+        ArmourTables tables;
+        loadArmourTables(path, tables);
+        benchmark::DoNotOptimize(tables.HeadDatas.data());
+    }
+}
+BENCHMARK(BM_LoadGuardData)->ArgName("game")->Arg(0)->Arg(1);
+
+void BM_LoadWeaponData(benchmark::State& state) {
+    const QString path = dataFilePathIn(directoryOf(state), kWeaponFileName);
+    for (auto _ : state) {
+        weapon::TWeaponDatas table;
+        weapon::LoadWeaponData(path, table);
+        benchmark::DoNotOptimize(table.data());
+    }
+}
+BENCHMARK(BM_LoadWeaponData)->ArgName("game")->Arg(0)->Arg(1);
+
+// The three files one after another, as start-up reads them.
+void BM_LoadAllThreeFiles(benchmark::State& state) {
+    const QString directory = directoryOf(state);
+    for (auto _ : state) {
+        TPrepareDatas recipes;
+        ArmourTables armour;
+        weapon::TWeaponDatas weapons;
+        LoadPrepareData(dataFilePathIn(directory, kPrepareFileName), recipes);
+        loadArmourTables(dataFilePathIn(directory, kGuardFileName), armour);
+        weapon::LoadWeaponData(dataFilePathIn(directory, kWeaponFileName), weapons);
+        benchmark::DoNotOptimize(weapons.data());
+    }
+}
+BENCHMARK(BM_LoadAllThreeFiles)->ArgName("game")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace trelkin {
 namespace {
@@ -13,14 +14,9 @@ constexpr unsigned char kHighestBlank = 32;
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr int kBytesPerMiB = 1 << 20;
 
-std::string joinLines(std::string_view text) {
-    std::string joined;
-    joined.reserve(text.size() + kLineBreak.size());
-    for (const std::string_view line : splitLines(text)) {
-        joined += line;
-        joined += kLineBreak;
-    }
-    return joined;
+char* unscrambleInto(char* out, std::string_view scrambled) {
+    return std::transform(scrambled.begin(), scrambled.end(), out,
+                          [](char c) { return char(static_cast<unsigned char>(c) ^ ScrambleKey); });
 }
 
 bool isStorable(unsigned char plain) {
@@ -73,8 +69,17 @@ std::string_view trimTrailingBlanks(std::string_view text) {
 }
 
 std::string unscrambleFileBytes(std::string_view bytes) {
-    std::string plain = UnscrambleText(joinLines(bytes));
-    plain.resize(trimTrailingBlanks(plain).size());
+    // The lines joined with CR LF and unscrambled in one pass; the joined text holds no zero byte, so unscrambling
+    // it whole stops nowhere early.
+    // Each line gains at most one byte (a lone CR or LF becomes CR LF).
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    std::string plain(bytes.size() + lines.size() + kLineBreak.size(), '\0');
+    char* out = plain.data();
+    for (const std::string_view line : lines) {
+        out = unscrambleInto(out, line);
+        out = unscrambleInto(out, kLineBreak);
+    }
+    plain.resize(trimTrailingBlanks(std::string_view(plain.data(), std::size_t(out - plain.data()))).size());
     return plain;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDomElement>
+#include "core/data/xml.h"
+
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -61,16 +62,18 @@ using TEquipmentDatas = std::vector<TEquipmentData>;
 // Replaces the six tables with the skill list and the five slot lists of the armour data file. The first error
 // stops the load: the table being filled keeps its full length, with the failing record partly read and the
 // ones after it empty, and the tables of later slots stay empty. Throws Error "ファイル <path> は開けません",
-// the XML parser's message, "要素は単純テキストノードを含んでいません" or "'<text>' は整数ではありません".
+// the XML parser's message (after the file's name: "guard.dat: ..."), "要素は単純テキストノードを含んでいません" or
+// "'<text>' は整数ではありません".
 void LoadGuardData(const QString& path, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas, TEquipmentDatas& BodyDatas,
                    TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas, TEquipmentDatas& LegDatas);
 
-// The same over the plain text of the file, for callers that already hold it.
+// The same over the plain text of the file, for callers that already hold it; a parser's message names the
+// source when one is given.
 void readGuardText(std::string_view plainText, TSkillDatas& SkillDatas, TEquipmentDatas& HeadDatas,
                    TEquipmentDatas& BodyDatas, TEquipmentDatas& ArmDatas, TEquipmentDatas& WaistDatas,
-                   TEquipmentDatas& LegDatas);
+                   TEquipmentDatas& LegDatas, const QString& source = QString());
 
 // Replaces the table with one piece per child node of the slot element, in document order.
-void ReadEquipmentDatas(TEquipmentDatas& table, const QDomElement& slotElement);
+void ReadEquipmentDatas(TEquipmentDatas& table, const xml::Element& slotElement);
 
 } // namespace trelkin::guard

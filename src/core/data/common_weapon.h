@@ -39,11 +39,12 @@ using TWeaponDatas = std::vector<TWeaponData>;
 
 // Replaces the table with one weapon per child node of "weaponlist", in document order. The first error stops
 // the load: the table keeps its full length, with the failing record partly read and the ones after it empty.
-// Throws Error "ファイル <path> は開けません", the XML parser's message, "要素は単純テキストノードを含んでいません"
-// or "'<text>' は整数ではありません".
+// Throws Error "ファイル <path> は開けません", the XML parser's message (after the file's name: "weapon.dat: ..."),
+// "要素は単純テキストノードを含んでいません" or "'<text>' は整数ではありません".
 void LoadWeaponData(const QString& path, TWeaponDatas& Weapons);
 
-// The same over the plain text of the file, for callers that already hold it.
-void readWeaponText(std::string_view plainText, TWeaponDatas& Weapons);
+// The same over the plain text of the file, for callers that already hold it; a parser's message names the
+// source when one is given.
+void readWeaponText(std::string_view plainText, TWeaponDatas& Weapons, const QString& source = QString());
 
 } // namespace trelkin::weapon

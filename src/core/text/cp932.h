@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <string>
 #include <string_view>
 
@@ -9,7 +10,7 @@ namespace trelkin {
 // Tables keep names as Windows code page 932 (Shift-JIS) bytes; text becomes Unicode only where it is shown.
 
 // A character that code page 932 cannot hold becomes "?".
-std::string toCp932(const QString& text);
+std::string toCp932(QStringView text);
 
 // An invalid byte sequence becomes U+FFFD.
 QString fromCp932(std::string_view bytes);

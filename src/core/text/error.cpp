@@ -4,6 +4,15 @@ namespace trelkin {
 
 Error::Error(const QString& message) : std::runtime_error(message.toStdString()) {}
 
+QString shortenedForMessage(const QString& text) {
+    if (text.size() <= kQuotedLength)
+        return text;
+    qsizetype kept = kQuotedLength - 1;
+    if (text.at(kept - 1).isHighSurrogate())
+        --kept;
+    return text.left(kept) + QChar(u'…');
+}
+
 QString withFullStop(const QString& message) {
     const QChar fullStop(u'.');
     if (!message.isEmpty() && message.back() > fullStop)

@@ -13,6 +13,11 @@ public:
     QString message() const { return QString::fromUtf8(what()); }
 };
 
+// A text quoted in an error message (a number that is none, a name), cut to a readable length: at most
+// kQuotedLength characters, the last of them "…" where the text was longer.
+inline constexpr qsizetype kQuotedLength = 64;
+QString shortenedForMessage(const QString& text);
+
 // The text an error box shows: a full stop is appended when the message's last character sorts after ".",
 // so a message ending in Japanese text or a digit gets one and a message ending in ")" does not.
 QString withFullStop(const QString& message);

@@ -202,7 +202,9 @@ TEST(GuardLoaderTest, ReportsUnreadableAndMalformedFiles) {
     DataDirectory dir;
     const QString missing = dir.filePath(QStringLiteral("guard.dat"));
     EXPECT_EQ(loadFile(missing).error, "ファイル " + missing.toStdString() + " は開けません");
-    EXPECT_EQ(loadText("<guard>\n<skilllist></guard>").error, "Opening and ending tag mismatch. (2 行 19 列)");
+    EXPECT_EQ(loadText("<guard>\n<skilllist></guard>").error,
+              "guard.dat: Opening and ending tag mismatch. (2 行 19 列)")
+        << "a parser's message names the file";
 }
 
 } // namespace
