@@ -43,8 +43,11 @@ median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p")
 echo "$median $peak"
 INNER
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# -noreset: the server must not reset when the last program of a run closes, or the next one cannot connect.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     work=$1 runs=$2; shift 2
+    # The server may take a moment before it takes clients.
+    until xdotool getdisplaygeometry >/dev/null 2>&1; do sleep 0.05; done
     echo "| data | window mapped, ms (median of $runs) | x empty window | peak MB after start |"
     echo "|---|---|---|---|"
     baseline=""

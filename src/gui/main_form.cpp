@@ -1,8 +1,10 @@
 #include "gui/main_form.h"
 
+#include "core/data/data_file_loading.h"
 #include "core/data/data_file_path.h"
 #include "core/side/item_list.h"
 #include "core/text/error.h"
+#include "core/weapon/weapon_relations.h"
 #include "gui/armour/armour_page.h"
 #include "gui/combination/combination_page.h"
 #include "gui/setsearch/set_search_page.h"
@@ -12,6 +14,7 @@
 #include "gui/weapon/weapon_page.h"
 #include "gui/widgets/error_box.h"
 #include "gui/widgets/fixed_tab_widget.h"
+#include "gui/widgets/lazy_page.h"
 #include "gui/widgets/window_font.h"
 
 #include <QGuiApplication>
@@ -23,13 +26,16 @@ namespace trelkin {
 namespace {
 
 const QString kCaption = QStringLiteral("「Trelkin」(Brakmoor Vastfolio) v0.7");
+const QString kOutOfMemory = QStringLiteral("メモリが不足しています");
 constexpr QSize kWindowSize(650, 500);
 constexpr QSize kMainTabSize(120, 20);
 
 } // namespace
 
 TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
-    : QMainWindow(parent), m_dataDirectory(dataDirectory) {
+    : QMainWindow(parent), m_dataDirectory(dataDirectory),
+      m_loading(std::make_unique<DataFileLoading>(dataFile(kPrepareFileName), dataFile(kGuardFileName),
+                                                  dataFile(kWeaponFileName))) {
     setWindowTitle(kCaption);
     setFont(ui::windowFont());
     setMinimumSize(kWindowSize);
@@ -49,24 +55,34 @@ void TMainForm::buildPages() {
     m_pageControlMain = new ui::FixedTabWidget(kMainTabSize, QTabWidget::South, central);
     m_pageControlMain->setObjectName(QStringLiteral("PageControlMain"));
     m_combinationPage = new CombinationPage;
-    m_setSearchPage = new SetSearchPage;
-    m_armourPage = new ArmourPage(m_setSearchPage);
-    m_weaponPage = new WeaponPage;
-    m_itemListPage = new ItemListPage;
-    m_reportPage = new ReportPage;
+    m_armourTab = new ui::LazyPage([this] {
+        m_setSearchPage = new SetSearchPage;
+        return m_armourPage = new ArmourPage(m_setSearchPage);
+    });
+    m_weaponTab = new ui::LazyPage([this] { return m_weaponPage = new WeaponPage; });
+    m_itemTab = new ui::LazyPage([this] { return m_itemListPage = new ItemListPage; });
+    m_reportTab = new ui::LazyPage([this] { return m_reportPage = new ReportPage; });
     m_pageControlMain->addTab(m_combinationPage, QStringLiteral("調 合"));
-    m_pageControlMain->addTab(m_armourPage, QStringLiteral("防 具"));
-    m_pageControlMain->addTab(m_weaponPage, QStringLiteral("武 器"));
-    m_pageControlMain->addTab(m_itemListPage, QStringLiteral("素材・アイテム一覧"));
-    m_pageControlMain->addTab(m_reportPage, QStringLiteral("情報提供"));
+    m_pageControlMain->addTab(m_armourTab, QStringLiteral("防 具"));
+    m_pageControlMain->addTab(m_weaponTab, QStringLiteral("武 器"));
+    m_pageControlMain->addTab(m_itemTab, QStringLiteral("素材・アイテム一覧"));
+    m_pageControlMain->addTab(m_reportTab, QStringLiteral("情報提供"));
 
     layout->addWidget(m_panel1);
     layout->addWidget(m_pageControlMain, 1);
     setCentralWidget(central);
 }
 
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildEveryPage() {
+    for (ui::LazyPage* page : {m_armourTab, m_weaponTab, m_itemTab, m_reportTab})
+        page->content();
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
-    m_setSearchPage->stopSearch();
+    if (m_setSearchPage)
+        m_setSearchPage->stopSearch();
     QMainWindow::closeEvent(event);
 }
 
@@ -88,21 +104,38 @@ void TMainForm::RunStartup() {
     } catch (const Error& error) {
         ui::showErrorBox(this, error.message());
     } catch (const std::bad_alloc&) {
-        ui::showErrorBox(this, QStringLiteral("メモリが不足しています"));
+        ui::showErrorBox(this, kOutOfMemory);
     }
+    m_loading.reset();
 }
 
+void TMainForm::whenShown(ui::LazyPage* page, std::function<void()> work) {
+    page->whenBuilt([this, work = std::move(work)] {
+        try {
+            work();
+        } catch (const std::bad_alloc&) {
+            ui::showErrorBox(this, kOutOfMemory);
+        }
+    });
+}
+
+// The steps in their order; a step whose view lies on a page not built yet leaves that view's filling to the page.
 void TMainForm::runStartupSteps() {
-    LoadPrepareData(dataFile(kPrepareFileName), PrepareDatas);
+    m_loading->takePrepare(PrepareDatas);
     m_combinationPage->FillMaterialList(PrepareDatas);
     m_combinationPage->BuildRecipeTree(PrepareDatas);
-    loadArmourTables(dataFile(kGuardFileName), m_armourTables);
-    m_armourPage->fillFromTables(m_armourTables);
-    m_setSearchPage->fillSkillSelectors(m_armourTables);
-    m_reportPage->fillSelectors(m_armourTables);
-    weapon::LoadWeaponData(dataFile(kWeaponFileName), Weapons);
-    m_weaponPage->buildTrees(Weapons);
-    m_itemListPage->showItems(FillItemList(PrepareDatas, m_armourTables, Weapons));
+    m_loading->takeArmour(m_armourTables);
+    whenShown(m_armourTab, [this] {
+        m_armourPage->fillFromTables(m_armourTables);
+        m_setSearchPage->fillSkillSelectors(m_armourTables);
+    });
+    whenShown(m_reportTab, [this] { m_reportPage->fillSelectors(m_armourTables); });
+    m_loading->takeWeapons(Weapons);
+    // The trees are built here, so that a tree too large ends start-up at this step.
+    m_weaponTrees = BuildWeaponTrees(WeaponRelations(Weapons));
+    whenShown(m_weaponTab, [this] { m_weaponPage->showTrees(Weapons, *m_weaponTrees); });
+    m_itemNames = std::async([this] { return FillItemList(PrepareDatas, m_armourTables, Weapons); });
+    whenShown(m_itemTab, [this] { m_itemListPage->showItems(m_itemNames.get()); });
 }
 
 } // namespace trelkin

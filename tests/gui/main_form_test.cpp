@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@ TEST(MainFormTest, OpensWithItsCaptionAndFiveTabsAtTheBottom) {
     DataDirectory dir;
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
+    form.buildEveryPage();
     form.show();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("「Trelkin」(Brakmoor Vastfolio) v0.7"));
     EXPECT_EQ(form.minimumSize(), QSize(650, 500));
@@ -36,10 +38,27 @@ TEST(MainFormTest, OpensWithItsCaptionAndFiveTabsAtTheBottom) {
     EXPECT_EQ(pages->currentIndex(), 0);
 }
 
+TEST(MainFormTest, APageIsBuiltWhenFirstShownAndFilledAsFarAsStartUpGot) {
+    DataDirectory dir;
+    dir.writeScrambledUtf8(QStringLiteral("prepare.dat"), QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"));
+    dir.writeScrambled("guard.dat", "<guard/>");
+    dir.writeScrambled("weapon.dat", "<weapon><weaponlist/></weapon>");
+    RecordedErrorBoxes boxes;
+    TMainForm form(dir.path());
+    form.show();
+    EXPECT_EQ(form.findChild<QListWidget*>(QStringLiteral("ListBox1")), nullptr) << "not built before it is shown";
+    form.pages()->setCurrentIndex(3);
+    const auto* items = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    ASSERT_NE(items, nullptr);
+    EXPECT_EQ(items->count(), 3);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
 TEST(MainFormTest, MissingRecipeFileIsReportedAndTheWindowStillOpens) {
     DataDirectory dir;
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
+    form.buildEveryPage();
     form.show();
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(boxes.titles(), QStringList{ui::applicationName()});
@@ -55,6 +74,7 @@ TEST(MainFormTest, LoadsTheRecipeFileWithoutAnyBox) {
     dir.writeScrambled("weapon.dat", "<w/>");
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
+    form.buildEveryPage();
     EXPECT_TRUE(boxes.texts().isEmpty());
     ASSERT_EQ(form.prepareDatas().size(), 1u);
     EXPECT_EQ(form.prepareDatas()[0].Item, sjis("回復薬"));
@@ -65,6 +85,7 @@ TEST(MainFormTest, ABadRecipeLineShowsTheListIndexErrorAsIs) {
     dir.writeScrambled("prepare.dat", "1,A,B,C,90");
     RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
+    form.buildEveryPage();
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("リストのインデックスが範囲を超えています (5)")});
 }
 

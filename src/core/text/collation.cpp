@@ -17,8 +17,9 @@ QCollator makeCollator(LetterCase letterCase) {
 }
 
 const QCollator& collatorFor(LetterCase letterCase) {
-    static const QCollator ignoring = makeCollator(LetterCase::Ignored);
-    static const QCollator significant = makeCollator(LetterCase::Significant);
+    // One pair per thread: a collator is not to be shared between threads.
+    thread_local const QCollator ignoring = makeCollator(LetterCase::Ignored);
+    thread_local const QCollator significant = makeCollator(LetterCase::Significant);
     return letterCase == LetterCase::Ignored ? ignoring : significant;
 }
 

@@ -83,4 +83,11 @@ void AddChildWeapons(const WeaponRelations& relations, WeaponTree& tree, WeaponT
     }
 }
 
+std::array<WeaponTree, kWeaponClassCount> BuildWeaponTrees(const WeaponRelations& relations) {
+    std::array<WeaponTree, kWeaponClassCount> trees;
+    for (std::size_t i = 0; i < kWeaponClassCount; ++i)
+        trees[i] = BuildWeaponTree(relations, weaponClasses()[i]);
+    return trees;
+}
+
 } // namespace trelkin

@@ -2,8 +2,10 @@
 
 #include "core/data/common_weapon.h"
 #include "core/data/tree_walk.h"
+#include "core/weapon/weapon_class.h"
 #include "core/weapon/weapon_relations.h"
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,6 +55,10 @@ const std::vector<std::string>& weaponsNeverAtTopLevel();
 // upgrades below it. Throws Error "武器の派生ツリーが大きすぎます (上限 <n> 項目)" when the tree would hold more
 // than kMaxWeaponTreeNodes nodes.
 WeaponTree BuildWeaponTree(const WeaponRelations& relations, const std::string& weaponClass);
+
+// The trees of the five classes, in class order, as start-up builds them. Throws the same Error as
+// BuildWeaponTree.
+std::array<WeaponTree, kWeaponClassCount> BuildWeaponTrees(const WeaponRelations& relations);
 
 // Adds below the node, depth first and in table order, every weapon of any class whose ParentWeapon is the
 // node's weapon's name. A name already on the path down from the node (a top-level node) is added but not

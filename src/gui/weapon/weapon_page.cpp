@@ -88,16 +88,12 @@ const weapon::TWeaponDatas& WeaponPage::weapons() const {
     return m_weapons ? *m_weapons : noWeapons;
 }
 
-void WeaponPage::buildTrees(const weapon::TWeaponDatas& weapons) {
+void WeaponPage::showTrees(const weapon::TWeaponDatas& weapons,
+                           const std::array<WeaponTree, kWeaponClassCount>& trees) {
     m_weapons = &weapons;
-    const WeaponRelations relations(weapons);
+    // The models lay the trees out fully open, so nothing is left to expand.
     for (std::size_t i = 0; i < kWeaponClassCount; ++i)
-        BuildWeaponTree(relations, weaponClasses()[i], m_trees[i]);
-}
-
-void WeaponPage::BuildWeaponTree(const WeaponRelations& relations, const std::string& weaponClass, QTreeView* tree) {
-    // The model lays the tree out fully open, so nothing is left to expand.
-    modelOf(tree)->setTree(relations.weapons(), trelkin::BuildWeaponTree(relations, weaponClass));
+        modelOf(m_trees[i])->setTree(weapons, trees[i]);
 }
 
 void WeaponPage::TreeView3Change(QTreeView* tree) {

@@ -2,6 +2,7 @@
 
 #include "core/data/common_weapon.h"
 #include "core/weapon/weapon_class.h"
+#include "core/weapon/weapon_tree.h"
 
 #include <QWidget>
 #include <array>
@@ -15,7 +16,6 @@ namespace ui {
 class FlatButtonPages;
 }
 class WeaponDetailPanel;
-class WeaponRelations;
 
 // The "武 器" page: one upgrade tree per weapon class as inner pages, the attack threshold below them, and the
 // weapon detail panel on the right.
@@ -24,15 +24,14 @@ class WeaponPage : public QWidget {
 public:
     explicit WeaponPage(QWidget* parent = nullptr);
 
-    // Start-up: the five class trees, each fully open. The table must outlive the page.
-    void buildTrees(const weapon::TWeaponDatas& weapons);
+    // Start-up: the five class trees that BuildWeaponTrees made, each fully open. The table must outlive the page.
+    void showTrees(const weapon::TWeaponDatas& weapons, const std::array<WeaponTree, kWeaponClassCount>& trees);
 
     ui::FlatButtonPages* classPages() const { return m_classPages; }
 
 private:
     QTreeView* makeTree(std::size_t classIndex);
     QWidget* makeThresholdStrip();
-    void BuildWeaponTree(const WeaponRelations& relations, const std::string& weaponClass, QTreeView* tree);
     void TreeView3Change(QTreeView* tree);
     void SpinEdit2Change(const QString& text);
     const weapon::TWeaponDatas& weapons() const;

@@ -52,6 +52,7 @@ protected:
         m_dir.writeScrambledUtf8("guard.dat", guardDocument());
         m_dir.writeScrambled("weapon.dat", "<w/>");
         m_form = std::make_unique<TMainForm>(m_dir.path());
+        m_form->buildEveryPage();
         m_form->show();
     }
 
@@ -139,6 +140,7 @@ TEST(ArmourStartupTest, AMissingArmourFileLeavesTheRecipeViewsFilled) {
     dir.writeScrambledUtf8("prepare.dat", QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"));
     testing::RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
+    form.buildEveryPage();
     EXPECT_EQ(boxes.texts().size(), 1);
     EXPECT_TRUE(boxes.texts().value(0).contains(QStringLiteral("guard.dat")));
     EXPECT_EQ(form.findChild<QListWidget*>(QStringLiteral("LBPrepare1"))->count(), 2);

@@ -25,6 +25,7 @@ protected:
         m_dir.writeScrambled("guard.dat", "<guard/>");
         m_dir.writeScrambled("weapon.dat", "<w/>");
         m_form = std::make_unique<TMainForm>(m_dir.path());
+        m_form->buildEveryPage();
         m_form->show();
     }
 

@@ -57,6 +57,7 @@ protected:
 
     void open() {
         m_form = std::make_unique<TMainForm>(m_dir.path());
+        m_form->buildEveryPage();
         m_form->show();
     }
 

@@ -40,6 +40,7 @@ protected:
         m_dir.writeScrambled("guard.dat", "<guard/>");
         m_dir.writeScrambledUtf8("weapon.dat", kWeaponXml);
         m_form = std::make_unique<TMainForm>(m_dir.path());
+        m_form->buildEveryPage();
         m_form->show();
     }
 
@@ -186,6 +187,7 @@ TEST(WeaponDeepChainTest, AHundredThousandLevelChainOpensFullyWithoutOverflow) {
     dir.writeScrambled("guard.dat", "<guard/>");
     dir.writeScrambled("weapon.dat", weapons + "</weaponlist></d>");
     TMainForm form(dir.path());
+    form.buildEveryPage();
     form.show();
     auto* lances = form.findChild<QTreeView*>(QStringLiteral("TreeView7"));
     form.findChild<WeaponPage*>()->classPages()->setCurrentIndex(4);
@@ -203,6 +205,7 @@ TEST(WeaponStartupTest, ABadWeaponFileLeavesTheTreesEmptyAndTheEarlierViewsFille
     dir.writeScrambled("weapon.dat", "<d><weaponlist><w><name>A</name><attack></attack></w></weaponlist></d>");
     testing::RecordedErrorBoxes boxes;
     TMainForm form(dir.path());
+    form.buildEveryPage();
     EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("'' は整数ではありません.")});
     EXPECT_EQ(form.findChild<QListWidget*>(QStringLiteral("LBPrepare1"))->count(), 2);
     for (int number = 3; number <= 7; ++number)
