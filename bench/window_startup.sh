@@ -2,10 +2,10 @@
 # Start-up of the window, side by side with an empty Qt window, on one private X server: the median time from
 # exec to the window being mapped, over RUNS runs each, and the peak memory once the window is up.
 #
-#   window_startup.sh BIN_DIR [NAME=DATA_DIR ...]
+#   window_startup.sh BIN_DIR [NAME=DATA_DIR[=TRELKIN] ...]
 #
 # BIN_DIR holds trelkin, its demo data files and trelkin-empty-window; each NAME=DATA_DIR is another set of data
-# files to start on (a copy of trelkin is placed beside them).
+# files to start on, with a copy of trelkin (or of the TRELKIN given, an older build say) placed beside them.
 set -euo pipefail
 bin=$(cd "$1" && pwd); shift
 runs=${RUNS:-7}
@@ -14,9 +14,10 @@ trap 'rm -rf "$work"' EXIT
 
 cases=("empty-window=$bin/trelkin-empty-window" "demo=$bin/trelkin")
 for named in "$@"; do
-    name=${named%%=*}
+    IFS== read -r name data exe <<<"$named"
     mkdir -p "$work/$name"
-    cp "$bin/trelkin" "${named#*=}"/*.dat "$work/$name/"
+    cp "${exe:-$bin/trelkin}" "$work/$name/trelkin"
+    cp "$data"/*.dat "$work/$name/"
     cases+=("$name=$work/$name/trelkin")
 done
 

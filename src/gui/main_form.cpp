@@ -76,6 +76,7 @@ void TMainForm::buildPages() {
 TMainForm::~TMainForm() = default;
 
 void TMainForm::buildEveryPage() {
+    m_combinationPage->buildEveryPage();
     for (ui::LazyPage* page : {m_armourTab, m_weaponTab, m_itemTab, m_reportTab})
         page->content();
 }

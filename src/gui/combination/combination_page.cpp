@@ -5,6 +5,7 @@
 #include "gui/combination/recipe_legend.h"
 #include "gui/combination/recipe_tree_panel.h"
 #include "gui/widgets/flat_button_pages.h"
+#include "gui/widgets/lazy_page.h"
 
 #include <QGridLayout>
 
@@ -17,10 +18,10 @@ constexpr int kDetailBoxWidth = 270;
 
 CombinationPage::CombinationPage(QWidget* parent)
     : QWidget(parent), m_pageControl2(new ui::FlatButtonPages(0, this)), m_materialPairs(new MaterialPairPanel),
-      m_recipeTree(new RecipeTreePanel), m_groupBox1(new RecipeDetailBox(this)) {
+      m_recipeTreePage(new ui::LazyPage([this] { return makeRecipeTree(); })), m_groupBox1(new RecipeDetailBox(this)) {
     m_pageControl2->setObjectName(QStringLiteral("PageControl2"));
     m_pageControl2->addPage(m_materialPairs, QStringLiteral("素材から探す"));
-    m_pageControl2->addPage(m_recipeTree, QStringLiteral("調合/錬金アイテム"));
+    m_pageControl2->addPage(m_recipeTreePage, QStringLiteral("調合/錬金アイテム"));
     m_groupBox1->setFixedWidth(kDetailBoxWidth);
 
     auto* layout = new QGridLayout(this);
@@ -31,7 +32,16 @@ CombinationPage::CombinationPage(QWidget* parent)
 
     connect(m_pageControl2, &ui::FlatButtonPages::currentChanged, this, &CombinationPage::PageControl1Change);
     connect(m_materialPairs, &MaterialPairPanel::detailsRequested, m_groupBox1, &RecipeDetailBox::ShowPrepareDetails);
+}
+
+QWidget* CombinationPage::makeRecipeTree() {
+    m_recipeTree = new RecipeTreePanel;
     connect(m_recipeTree, &RecipeTreePanel::detailsRequested, m_groupBox1, &RecipeDetailBox::ShowPrepareDetails);
+    return m_recipeTree;
+}
+
+void CombinationPage::buildEveryPage() {
+    m_recipeTreePage->content();
 }
 
 void CombinationPage::FillMaterialList(const TPrepareDatas& recipes) {
@@ -40,7 +50,7 @@ void CombinationPage::FillMaterialList(const TPrepareDatas& recipes) {
 }
 
 void CombinationPage::BuildRecipeTree(const TPrepareDatas& recipes) {
-    m_recipeTree->BuildRecipeTree(recipes);
+    m_recipeTreePage->whenBuilt([this, &recipes] { m_recipeTree->BuildRecipeTree(recipes); });
 }
 
 void CombinationPage::PageControl1Change() {

@@ -8,7 +8,8 @@ namespace trelkin {
 
 namespace ui {
 class FlatButtonPages;
-}
+class LazyPage;
+} // namespace ui
 class MaterialPairPanel;
 class RecipeDetailBox;
 class RecipeTreePanel;
@@ -20,18 +21,23 @@ class CombinationPage : public QWidget {
 public:
     explicit CombinationPage(QWidget* parent = nullptr);
 
-    // Start-up: list 1 of the finder, then the recipe tree. The table must outlive the page.
+    // Start-up: list 1 of the finder, then the recipe tree, which is built when its inner page is first shown.
+    // The table must outlive the page.
     void FillMaterialList(const TPrepareDatas& recipes);
     void BuildRecipeTree(const TPrepareDatas& recipes);
+    // Builds the recipe tree's inner page now, as showing it would.
+    void buildEveryPage();
 
     ui::FlatButtonPages* innerPages() const { return m_pageControl2; }
 
 private:
+    QWidget* makeRecipeTree();
     void PageControl1Change();
 
     ui::FlatButtonPages* m_pageControl2;
     MaterialPairPanel* m_materialPairs;
-    RecipeTreePanel* m_recipeTree;
+    ui::LazyPage* m_recipeTreePage;
+    RecipeTreePanel* m_recipeTree = nullptr; // null until its inner page is built
     RecipeDetailBox* m_groupBox1;
 };
 
