@@ -14,9 +14,11 @@ SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0
 FUZZ_TARGET ?= guard_text
 FUZZ_SECONDS ?= 600
-FUZZ_XML_TARGETS := guard_text weapon_text weapon_tree
+FUZZ_XML_TARGETS := guard_text weapon_text weapon_tree xml_document
+FUZZ_TARGETS := scrambled_file prepare_text guard_text weapon_text recipe_tree weapon_tree xml_document
+FUZZ_SMOKE_SECONDS ?= 30
 
-.PHONY: run test test-sanitize fuzz fuzz-run bench package bootstrap format release test-build
+.PHONY: run test test-sanitize fuzz fuzz-run fuzz-smoke bench package bootstrap format release test-build
 
 run: release
 	./$(RELEASE_DIR)/bin/trelkin
@@ -44,10 +46,17 @@ fuzz-run: fuzz
 		$(if $(filter $(FUZZ_TARGET),$(FUZZ_XML_TARGETS)),-dict=fuzz/xml.dict) \
 		$(FUZZ_DIR)/corpus/$(FUZZ_TARGET) fuzz/corpus/$(FUZZ_TARGET)
 
+# Every target briefly on its seeds, so that a loader that regressed fails CI; any find stops with an error.
+fuzz-smoke: fuzz
+	for target in $(FUZZ_TARGETS); do \
+		$(MAKE) --no-print-directory fuzz-run FUZZ_TARGET=$$target FUZZ_SECONDS=$(FUZZ_SMOKE_SECONDS) || exit 1; \
+	done
+
 bench: release
 	./$(RELEASE_DIR)/bin/trelkin-bench
 	./$(RELEASE_DIR)/bin/trelkin-setsearch-bench
 	./$(RELEASE_DIR)/bin/trelkin-gui-bench
+	bench/window_startup.sh $(RELEASE_DIR)/bin game=$(RELEASE_DIR)/bench-data/game
 
 package: release
 	cd $(RELEASE_DIR) && cpack
