@@ -1,6 +1,7 @@
 #include "cli/armour_commands.h"
 
 #include "cli/cli_output.h"
+#include "cli/option_parser.h"
 #include "core/armour/armour_search.h"
 #include "core/armour/armour_selectors.h"
 #include "core/armour/evaluation.h"
@@ -13,27 +14,11 @@
 #include <array>
 #include <optional>
 #include <ostream>
-#include <set>
 #include <utility>
 #include <vector>
 
 namespace trelkin::cli {
 namespace {
-
-using Options = std::vector<std::pair<std::string, std::string>>;
-
-// "--name value" pairs in the order given; anything else is a usage error.
-Options takeOptions(const std::vector<std::string>& arguments, const std::set<std::string>& known) {
-    Options options;
-    for (size_t i = 0; i < arguments.size(); i += 2) {
-        if (!known.contains(arguments[i]))
-            throw UsageError{"unknown option '" + arguments[i] + "'"};
-        if (i + 1 == arguments.size())
-            throw UsageError{arguments[i] + " needs a value"};
-        options.emplace_back(arguments[i], arguments[i + 1]);
-    }
-    return options;
-}
 
 // One line of tab-separated code page 932 texts, written as UTF-8.
 template <typename Texts> void printLine(std::ostream& out, const Texts& texts) {
@@ -84,10 +69,6 @@ void printGrid(std::ostream& out, const char* caption, const std::vector<Evaluat
     }
 }
 
-Rgb materialColour(std::string_view) {
-    return materialCellColour();
-}
-
 void printEvaluation(std::ostream& out, const ArmourSetEvaluation& evaluation) {
     const std::pair<const char*, std::int32_t> totals[] = {
         {"防御力", evaluation.TotalDef}, {"生産価格", evaluation.TotalProduction}, {"火", evaluation.TotalFire},
@@ -96,7 +77,7 @@ void printEvaluation(std::ostream& out, const ArmourSetEvaluation& evaluation) {
     for (const auto& [caption, value] : totals)
         out << caption << '\t' << value << '\n';
     printGrid(out, "スキル値", evaluation.SkillRows, skillCellColour);
-    printGrid(out, "生産に必要な素材", evaluation.MaterialRows, materialColour);
+    printGrid(out, "生産に必要な素材", evaluation.MaterialRows, materialCellColour);
     out << "発動スキル" << '\n';
     for (const std::string& skill : evaluation.ActivatedSkills)
         out << utf8(skill) << '\n';
@@ -105,7 +86,7 @@ void printEvaluation(std::ostream& out, const ArmourSetEvaluation& evaluation) {
 } // namespace
 
 int skillsCommand(CommandContext& context) {
-    takeOptions(context.arguments, {});
+    parseArguments(context.arguments, {});
     return withArmourTables(context, [&](const ArmourTables& tables) {
         for (const SkillListRow& row : skillListRows(tables.SkillDatas))
             printLine(context.out, std::array{row.Skill, row.Name, row.Range, row.Effect});
@@ -117,7 +98,9 @@ int armourCommand(CommandContext& context) {
     std::string material;
     std::optional<ArmourSlot> slot;
     std::vector<int> clicks;
-    for (const auto& [option, value] : takeOptions(context.arguments, {"--skill", "--material", "--slot", "--click"})) {
+    for (const auto& [option, values] :
+         parseArguments(context.arguments, {{"--skill"}, {"--material"}, {"--slot"}, {"--click"}}).options) {
+        const std::string& value = values[0];
         if (option == "--skill")
             skill = cp932Argument(value);
         else if (option == "--material")
@@ -143,11 +126,13 @@ int armourCommand(CommandContext& context) {
 
 int evaluateCommand(CommandContext& context) {
     const std::array<std::string, kArmourSlotCount> slotOptions{"--head", "--body", "--arm", "--waist", "--leg"};
+    std::vector<OptionSpec> known;
+    for (const std::string& option : slotOptions)
+        known.push_back({option});
     ArmourSelection selection;
-    for (const auto& [option, value] :
-         takeOptions(context.arguments, std::set<std::string>(slotOptions.begin(), slotOptions.end()))) {
+    for (const auto& [option, values] : parseArguments(context.arguments, known).options) {
         const auto slot = std::find(slotOptions.begin(), slotOptions.end(), option);
-        selection.Names[size_t(slot - slotOptions.begin())] = cp932Argument(value);
+        selection.Names[size_t(slot - slotOptions.begin())] = cp932Argument(values[0]);
     }
     return withArmourTables(context, [&](const ArmourTables& tables) {
         printEvaluation(context.out, EvaluateArmourSet(tables, selection));

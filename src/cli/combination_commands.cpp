@@ -1,6 +1,7 @@
 #include "cli/combination_commands.h"
 
 #include "cli/cli_output.h"
+#include "cli/option_parser.h"
 #include "core/combination/material_pairs.h"
 #include "core/combination/prepare_details.h"
 #include "core/combination/recipe_colour.h"
@@ -55,23 +56,23 @@ void printDetails(std::ostream& out, const TPrepareDatas& recipes, const Prepare
 }
 
 PrepareDetailsKey detailsKey(const std::vector<std::string>& arguments) {
-    if (arguments.size() == 2 && arguments[0] == "--item")
-        return PrepareDetailsKey::byItem(cp932Argument(arguments[1]));
-    if (arguments.size() == 2 && arguments[0] == "--no") {
-        if (const auto number = readInteger(arguments[1]))
-            return PrepareDetailsKey::byNumber(*number);
-        throw UsageError{"--no needs a number"};
-    }
-    if (arguments.size() == 3 && arguments[0] == "--pair")
-        return PrepareDetailsKey::byPair(cp932Argument(arguments[1]), cp932Argument(arguments[2]));
-    throw UsageError{"details needs --item NAME, --no N or --pair A B"};
+    const ParsedArguments parsed = parseArguments(arguments, {{"--item"}, {"--no"}, {"--pair", 2}});
+    if (parsed.options.size() != 1)
+        throw UsageError{"details needs --item NAME, --no N or --pair A B"};
+    const auto& [option, values] = parsed.options.front();
+    if (option == "--item")
+        return PrepareDetailsKey::byItem(cp932Argument(values[0]));
+    if (option == "--pair")
+        return PrepareDetailsKey::byPair(cp932Argument(values[0]), cp932Argument(values[1]));
+    if (const auto number = readInteger(values[0]))
+        return PrepareDetailsKey::byNumber(*number);
+    throw UsageError{"--no needs a number"};
 }
 
 } // namespace
 
 int materialsCommand(CommandContext& context) {
-    if (!context.arguments.empty())
-        throw UsageError{"materials takes no arguments"};
+    parseArguments(context.arguments, {});
     return withRecipes(context, [&](const TPrepareDatas& recipes) {
         const std::vector<std::string> materials = FillMaterialList(recipes);
         printColouredNames(context.out, recipes, materials);
@@ -80,9 +81,7 @@ int materialsCommand(CommandContext& context) {
 }
 
 int pairsCommand(CommandContext& context) {
-    if (context.arguments.size() != 1)
-        throw UsageError{"pairs needs one material"};
-    const std::string material = cp932Argument(context.arguments[0]);
+    const std::string material = cp932Argument(parseArguments(context.arguments, {}, 1).positionals[0]);
     return withRecipes(context, [&](const TPrepareDatas& recipes) {
         const MaterialPartners partners = partnersOf(recipes, material);
         printColouredNames(context.out, recipes, partners.partners);
@@ -102,8 +101,7 @@ int detailsCommand(CommandContext& context) {
 }
 
 int recipeTreeCommand(CommandContext& context) {
-    if (!context.arguments.empty())
-        throw UsageError{"recipe-tree takes no arguments"};
+    parseArguments(context.arguments, {});
     return withRecipes(context,
                        [&](const TPrepareDatas& recipes) { printTree(context.out, *BuildRecipeTree(recipes)); });
 }

@@ -2,6 +2,7 @@
 
 #include "cli/armour_commands.h"
 #include "cli/cli_output.h"
+#include "cli/option_parser.h"
 #include "cli/weapon_commands.h"
 #include "core/data/common.h"
 #include "core/data/common_prepare.h"
@@ -16,20 +17,6 @@
 
 namespace trelkin::cli {
 namespace {
-
-// Removes the flag from the arguments and tells whether it was there.
-bool takeFlag(std::vector<std::string>& arguments, const std::string& flag) {
-    const auto found = std::find(arguments.begin(), arguments.end(), flag);
-    if (found == arguments.end())
-        return false;
-    arguments.erase(found);
-    return true;
-}
-
-void expectArgumentCount(const std::vector<std::string>& arguments, size_t count) {
-    if (arguments.size() != count)
-        throw UsageError{"wrong number of arguments"};
-}
 
 std::string byteView(const QByteArray& bytes) {
     return std::string(bytes.constData(), size_t(bytes.size()));
@@ -78,12 +65,11 @@ const std::vector<DataFileCheck>& dataFileChecks() {
 } // namespace
 
 int packCommand(CommandContext& context) {
-    const bool convert = takeFlag(context.arguments, "--cp932");
-    expectArgumentCount(context.arguments, 2);
+    const ParsedArguments parsed = parseArguments(context.arguments, {{"--cp932", 0}}, 2);
     try {
-        const QByteArray plain = readFileBytes(QString::fromStdString(context.arguments[0]));
-        const std::string text = convert ? utf8ToCp932(plain) : byteView(plain);
-        writeFileBytes(QString::fromStdString(context.arguments[1]), scrambleText(text));
+        const QByteArray plain = readFileBytes(QString::fromStdString(parsed.positionals[0]));
+        const std::string text = parsed.has("--cp932") ? utf8ToCp932(plain) : byteView(plain);
+        writeFileBytes(QString::fromStdString(parsed.positionals[1]), scrambleText(text));
         return kExitOk;
     } catch (const Error& error) {
         return reportError(context.err, error);
@@ -91,11 +77,11 @@ int packCommand(CommandContext& context) {
 }
 
 int unpackCommand(CommandContext& context) {
-    const bool convert = takeFlag(context.arguments, "--utf8");
-    expectArgumentCount(context.arguments, 1);
+    const ParsedArguments parsed = parseArguments(context.arguments, {{"--utf8", 0}}, 1);
     try {
-        const std::string plain = UnscrambleText(byteView(readFileBytes(QString::fromStdString(context.arguments[0]))));
-        context.out << (convert ? fromCp932(plain).toStdString() : plain);
+        const std::string plain =
+            UnscrambleText(byteView(readFileBytes(QString::fromStdString(parsed.positionals[0]))));
+        context.out << (parsed.has("--utf8") ? fromCp932(plain).toStdString() : plain);
         return kExitOk;
     } catch (const Error& error) {
         return reportError(context.err, error);
@@ -103,7 +89,7 @@ int unpackCommand(CommandContext& context) {
 }
 
 int checkCommand(CommandContext& context) {
-    expectArgumentCount(context.arguments, 0);
+    parseArguments(context.arguments, {});
     int status = kExitOk;
     for (const DataFileCheck& check : dataFileChecks()) {
         context.out << check.fileName.toStdString() << ": ";

@@ -1,6 +1,7 @@
 #include "cli/side_commands.h"
 
 #include "cli/cli_output.h"
+#include "cli/option_parser.h"
 #include "core/data/armour_slot.h"
 #include "core/data/armour_tables.h"
 #include "core/data/common_prepare.h"
@@ -18,9 +19,6 @@
 
 namespace trelkin::cli {
 namespace {
-
-// As the form's integer fields read a text that is no integer.
-constexpr std::int32_t kNoIntegerValue = 0;
 
 using Values = std::vector<std::string>;
 
@@ -40,8 +38,9 @@ QString text(const std::string& argument) {
     return QString::fromStdString(argument);
 }
 
+// As the form's integer fields read it.
 std::int32_t fieldValue(const std::string& argument) {
-    return readIntegerOr(argument, kNoIntegerValue);
+    return readIntegerField(argument);
 }
 
 // ComboBox6 offers the five slot captions and nothing else.
@@ -94,26 +93,19 @@ const std::map<std::string, ReportOption>& reportOptions() {
 }
 
 ArmourReportForm reportForm(const Values& arguments) {
+    std::vector<OptionSpec> known;
+    for (const auto& [name, option] : reportOptions())
+        known.push_back({name, option.valueCount});
     ReportArguments parsed;
-    for (size_t i = 0; i < arguments.size();) {
-        const auto option = reportOptions().find(arguments[i]);
-        if (option == reportOptions().end())
-            throw UsageError{"unknown option '" + arguments[i] + "'"};
-        const size_t valueCount = option->second.valueCount;
-        if (arguments.size() - i - 1 < valueCount)
-            throw UsageError{arguments[i] + " needs " + std::to_string(valueCount) + " values"};
-        const auto first = arguments.begin() + std::ptrdiff_t(i) + 1;
-        option->second.apply(parsed, Values(first, first + std::ptrdiff_t(valueCount)));
-        i += valueCount + 1;
-    }
+    for (const auto& [name, values] : parseArguments(arguments, known).options)
+        reportOptions().at(name).apply(parsed, values);
     return parsed.form;
 }
 
 } // namespace
 
 int itemsCommand(CommandContext& context) {
-    if (!context.arguments.empty())
-        throw UsageError{"items takes no arguments"};
+    parseArguments(context.arguments, {});
     TPrepareDatas recipes;
     ArmourTables armour;
     weapon::TWeaponDatas weapons;

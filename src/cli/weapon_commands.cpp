@@ -1,6 +1,7 @@
 #include "cli/weapon_commands.h"
 
 #include "cli/cli_output.h"
+#include "cli/option_parser.h"
 #include "core/data/common_weapon.h"
 #include "core/data/data_file_path.h"
 #include "core/text/integer_reader.h"
@@ -53,20 +54,17 @@ void printDetails(std::ostream& out, const WeaponDetails& details) {
 } // namespace
 
 int weaponTreeCommand(CommandContext& context) {
-    if (context.arguments.size() != 1)
-        throw UsageError{"weapon-tree needs one weapon class"};
-    const std::string weaponClass = cp932Argument(context.arguments[0]);
+    const std::string weaponClass = cp932Argument(parseArguments(context.arguments, {}, 1).positionals[0]);
     return withWeapons(context, [&](const weapon::TWeaponDatas& weapons) {
         printTree(context.out, weapons, BuildWeaponTree(WeaponRelations(weapons), weaponClass));
     });
 }
 
 int weaponCommand(CommandContext& context) {
-    if (context.arguments.size() != 1)
-        throw UsageError{"weapon needs one table index"};
-    const std::optional<std::int32_t> index = readInteger(context.arguments[0]);
+    const std::string argument = parseArguments(context.arguments, {}, 1).positionals[0];
+    const std::optional<std::int32_t> index = readInteger(argument);
     if (!index || *index < 0)
-        throw UsageError{"no weapon index '" + context.arguments[0] + "'"};
+        throw UsageError{"no weapon index '" + argument + "'"};
     return withWeapons(context, [&](const weapon::TWeaponDatas& weapons) {
         if (size_t(*index) >= weapons.size())
             throw UsageError{"the table holds " + std::to_string(weapons.size()) + " weapons"};

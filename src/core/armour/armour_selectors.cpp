@@ -1,10 +1,8 @@
 #include "core/armour/armour_selectors.h"
 
-#include "core/text/ascii_case.h"
 #include "core/text/collation.h"
 #include "core/text/cp932.h"
-
-#include <algorithm>
+#include "core/text/unique_names.h"
 
 namespace trelkin {
 namespace {
@@ -24,12 +22,11 @@ std::vector<std::string> sortedAfterBlank(std::vector<std::string> names) {
     return names;
 }
 
-// Appends the name unless the list already holds it, ASCII letter case ignored; the blank entry counts too.
-void appendIfAbsent(std::vector<std::string>& items, const std::string& name) {
-    const bool present = std::any_of(items.begin(), items.end(),
-                                     [&](const std::string& item) { return equalsIgnoringAsciiCase(item, name); });
-    if (!present)
-        items.push_back(name);
+// The blank entry first; it counts as held, so a blank name is not added again.
+UniqueNames afterBlank() {
+    UniqueNames names;
+    names.add(std::string());
+    return names;
 }
 
 } // namespace
@@ -59,10 +56,10 @@ std::vector<SkillListRow> skillListRows(const guard::TSkillDatas& skills) {
 }
 
 std::vector<std::string> skillSystemItems(const guard::TSkillDatas& skills) {
-    std::vector<std::string> items{std::string()};
+    UniqueNames items = afterBlank();
     for (const guard::TSkillData& skill : skills)
-        appendIfAbsent(items, skill.Skill);
-    return items;
+        items.add(skill.Skill);
+    return std::move(items).take();
 }
 
 std::vector<std::string> activatedSkillItems(const guard::TSkillDatas& skills) {
@@ -73,11 +70,11 @@ std::vector<std::string> activatedSkillItems(const guard::TSkillDatas& skills) {
 }
 
 std::vector<std::string> materialItems(const ArmourTables& tables) {
-    std::vector<std::string> items{std::string()};
+    UniqueNames materials = afterBlank();
     for (const ArmourSlot slot : kArmourSlots)
         for (const guard::TEquipmentData& piece : tables.slotTable(slot))
-            for (const guard::TMaterialData& material : piece.Materials)
-                appendIfAbsent(items, material.Name);
+            materials.addNamesOf(piece.Materials);
+    std::vector<std::string> items = std::move(materials).take();
     items.erase(items.begin());
     return sortedAfterBlank(std::move(items));
 }

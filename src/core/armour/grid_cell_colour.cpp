@@ -8,7 +8,7 @@ Rgb skillCellColour(std::string_view cell) {
     return cellValue(cell) < 0 ? kRed : kBlue;
 }
 
-Rgb materialCellColour() {
+Rgb materialCellColour(std::string_view) {
     return kBlack;
 }
 

@@ -11,7 +11,7 @@ namespace trelkin {
 // Red for a negative value, blue for everything else: positive numbers, "0", "E", "-" and empty cells.
 Rgb skillCellColour(std::string_view cell);
 
-// Material counts are always black.
-Rgb materialCellColour();
+// Material counts are always black, whatever the cell holds.
+Rgb materialCellColour(std::string_view cell = {});
 
 } // namespace trelkin

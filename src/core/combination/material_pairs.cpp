@@ -1,10 +1,8 @@
 #include "core/combination/material_pairs.h"
 
-#include "core/text/ascii_case.h"
 #include "core/text/collation.h"
 #include "core/text/cp932.h"
-
-#include <unordered_set>
+#include "core/text/unique_names.h"
 
 namespace trelkin {
 namespace {
@@ -15,20 +13,6 @@ std::string sjisText(const char16_t* text) {
 
 const std::string kPrepareLabel = sjisText(u"[ 調合 ]");
 const std::string kAlchemyLabel = sjisText(u"[ 錬金 ]");
-
-// Adds names unless the list already holds them, ignoring ASCII case as the list's own search does.
-class UniqueNames {
-public:
-    void add(const std::string& name) {
-        if (m_seen.insert(asciiUpper(name)).second)
-            m_names.push_back(name);
-    }
-    std::vector<std::string> take() { return std::move(m_names); }
-
-private:
-    std::unordered_set<std::string> m_seen;
-    std::vector<std::string> m_names;
-};
 
 std::string recipeLine(const TPrepareData& recipe) {
     return recipe.Item + "(" + std::to_string(recipe.Rate) + "%) = " + recipe.Material1 + " + " + recipe.Material2;
@@ -53,7 +37,7 @@ std::vector<std::string> FillMaterialList(const TPrepareDatas& recipes) {
         materials.add(recipe.Material1);
         materials.add(recipe.Material2);
     }
-    std::vector<std::string> names = materials.take();
+    std::vector<std::string> names = std::move(materials).take();
     sortForList(names);
     return names;
 }

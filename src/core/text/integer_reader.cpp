@@ -73,4 +73,8 @@ std::int32_t readIntegerOr(std::string_view text, std::int32_t fallback) {
     return readInteger(text).value_or(fallback);
 }
 
+std::int32_t readIntegerField(std::string_view text) {
+    return readIntegerOr(text, kFieldMinimum);
+}
+
 } // namespace trelkin

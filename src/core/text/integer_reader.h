@@ -17,4 +17,8 @@ std::optional<std::uint64_t> readCount(std::string_view text);
 // readInteger, with a fallback for text that is no integer.
 std::int32_t readIntegerOr(std::string_view text, std::int32_t fallback);
 
+// What an integer input field of the window holds: its integer, and its minimum, 0, for a text that is none.
+inline constexpr std::int32_t kFieldMinimum = 0;
+std::int32_t readIntegerField(std::string_view text);
+
 } // namespace trelkin

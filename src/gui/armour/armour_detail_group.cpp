@@ -25,10 +25,6 @@ constexpr int kTotalColumn = 6;
 const std::array<QString, 6> kTotalPlaceholders{QStringLiteral("---"), QStringLiteral("---"), QStringLiteral("--"),
                                                 QStringLiteral("--"),  QStringLiteral("--"),  QStringLiteral("--")};
 
-Rgb materialColour(std::string_view) {
-    return materialCellColour();
-}
-
 QTableWidgetItem* cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -150,7 +146,7 @@ void ArmourDetailGroup::ShowArmourEvaluation(const ArmourSetEvaluation& evaluati
     for (const std::string& skill : evaluation.ActivatedSkills)
         m_listBox5->addItem(fromCp932(skill));
     showRows(m_skillGrid, evaluation.SkillRows, skillCellColour);
-    showRows(m_materialGrid, evaluation.MaterialRows, materialColour);
+    showRows(m_materialGrid, evaluation.MaterialRows, materialCellColour);
 }
 
 } // namespace trelkin

@@ -115,7 +115,7 @@ void RecipeDetailBox::SpinEdit1Change(const QString& text) {
     if (DetailUpdating)
         return;
     NumberEdited = true;
-    ShowPrepareDetails(PrepareDetailsKey::byNumber(readIntegerOr(text.toStdString(), 0)));
+    ShowPrepareDetails(PrepareDetailsKey::byNumber(readIntegerField(text.toStdString())));
 }
 
 } // namespace trelkin

@@ -1,6 +1,7 @@
 #include "gui/side/link_strip.h"
 
 #include "core/side/side_addresses.h"
+#include "gui/widgets/colour.h"
 #include "gui/widgets/url_opener.h"
 
 #include <QMouseEvent>
@@ -9,7 +10,6 @@ namespace trelkin {
 namespace {
 
 constexpr int kStripHeight = 21;
-const QColor kNavy(0, 0, 128);
 
 } // namespace
 
@@ -24,7 +24,7 @@ LinkStrip::LinkStrip(QWidget* parent)
     underlined.setUnderline(true);
     setFont(underlined);
     QPalette navyText = palette();
-    navyText.setColor(QPalette::WindowText, kNavy);
+    navyText.setColor(QPalette::WindowText, ui::toQColor(kNavy));
     setPalette(navyText);
 }
 
