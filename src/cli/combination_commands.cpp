@@ -39,7 +39,7 @@ void printTree(std::ostream& out, const PrepareTree& tree) {
         out << utf8(node.text) << '\t' << colourName(recipeKindColour(tree.recipes(), node.recipe)) << '\n';
     }
     if (!opening.complete)
-        out << kTreeOpenedInPart << ": " << openedInPartReason() << '\n';
+        out << kTreeOpenedInPart << ": " << openedInPartReason().toStdString() << '\n';
 }
 
 void printDetails(std::ostream& out, const TPrepareDatas& recipes, const PrepareDetails& details,

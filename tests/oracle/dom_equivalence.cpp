@@ -14,7 +14,7 @@ template <typename Lookup> std::string answer(Lookup lookup) {
     try {
         return "value " + lookup();
     } catch (const Error& error) {
-        return std::string("error ") + error.what();
+        return "error " + error.message().toStdString();
     }
 }
 
@@ -81,7 +81,7 @@ std::string domDifference(std::string_view bytes) {
     try {
         document = xml::parseDocument(bytes);
     } catch (const Error& failure) {
-        error = failure.what();
+        error = failure.message().toStdString();
     }
     if (error.starts_with("XML 要素の入れ子が深すぎます"))
         return {}; // refused on purpose where the DOM would go on

@@ -42,9 +42,10 @@ RecipeTreeOpening openRecipeTree(const PrepareTree& tree, OpeningLimits limits) 
     return opening;
 }
 
-std::string openedInPartReason(OpeningLimits limits) {
-    return "項目が多すぎるため、すべては開けません (上限 " + std::to_string(limits.rows) + " 行, " +
-           std::to_string(limits.depth) + " 階層)";
+QString openedInPartReason(OpeningLimits limits) {
+    return QStringLiteral("項目が多すぎるため、すべては開けません (上限 %1 行, %2 階層)")
+        .arg(limits.rows)
+        .arg(limits.depth);
 }
 
 std::vector<ShownRow> shownRows(const PrepareTree& tree, const RecipeTreeOpening& opening) {

@@ -2,6 +2,7 @@
 
 #include "core/data/prepare_tree.h"
 
+#include <QString>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -21,9 +22,10 @@ struct RecipeTreeOpening {
     bool complete = true;                    // false when a node with children was left closed
 };
 
-// Said beside a tree that could not be opened completely, and why.
+// Said beside a tree that could not be opened completely, and why (UTF-8, as every message shown is text and not
+// a table's code page 932 bytes).
 inline constexpr const char* kTreeOpenedInPart = "一部を閉じて表示しています";
-std::string openedInPartReason(OpeningLimits limits = {});
+QString openedInPartReason(OpeningLimits limits = {});
 
 // Opens the tree level by level, so that every branch is open to the same depth before any goes deeper.
 RecipeTreeOpening openRecipeTree(const PrepareTree& tree, OpeningLimits limits = {});

@@ -7,7 +7,9 @@
 
 namespace trelkin {
 
-// Tables keep names as Windows code page 932 (Shift-JIS) bytes; text becomes Unicode only where it is shown.
+// Tables keep names as Windows code page 932 (Shift-JIS) bytes; text becomes Unicode only where it is shown. In the
+// core a std::string always holds such bytes, whether a table's name or a text a page shows; every other text
+// (messages, paths, anything UTF-8) is a QString, so the two never meet in one type.
 
 // A character that code page 932 cannot hold becomes "?".
 std::string toCp932(QStringView text);

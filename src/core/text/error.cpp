@@ -2,7 +2,7 @@
 
 namespace trelkin {
 
-Error::Error(const QString& message) : std::runtime_error(message.toStdString()) {}
+Error::Error(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
 QString shortenedForMessage(const QString& text) {
     if (text.size() <= kQuotedLength)

@@ -5,12 +5,16 @@
 
 namespace trelkin {
 
-// The one error type for the system's own failures. The message is UTF-8 text as the user sees it.
+// The one error type for the system's own failures, carrying the message as the user sees it; what() gives it as
+// UTF-8, cut at a zero character, which message() keeps.
 class Error : public std::runtime_error {
 public:
     explicit Error(const QString& message);
 
-    QString message() const { return QString::fromUtf8(what()); }
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
 };
 
 // A text quoted in an error message (a number that is none, a name), cut to a readable length: at most

@@ -21,7 +21,7 @@ void openRecipeTreeView(ui::TreeView& view, const RecipeTreeModel& model, QLabel
 QLabel* makeOpenedInPartNote(QWidget* parent) {
     auto* note = new QLabel(QString::fromUtf8(kTreeOpenedInPart), parent);
     note->setObjectName(QStringLiteral("OpenedInPartNote"));
-    note->setToolTip(QString::fromStdString(openedInPartReason()));
+    note->setToolTip(openedInPartReason());
     note->hide();
     return note;
 }

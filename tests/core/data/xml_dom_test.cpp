@@ -1,3 +1,5 @@
+#include "core/data/xml.h"
+#include "core/text/error.h"
 #include "oracle/dom_equivalence.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +34,20 @@ TEST(XmlDomTest, TheStreamingReaderSeesWhatTheDomSeesInEveryKindOfNode) {
     };
     for (const char* document : documents)
         EXPECT_EQ(oracle::domDifference(document), "") << document;
+}
+
+// Found by fuzzing: a processing instruction whose name holds zero characters. The parser's message quotes the name,
+// and what follows the zeros (the explanation and the position) must not be lost on the way to the user.
+TEST(XmlDomTest, AParserMessageKeepsWhatFollowsAZeroCharacter) {
+    constexpr char kBytes[] = "<?x\x01\0\0\0\0\0\0\x0fml version=\"1.0\"?><r/>";
+    const std::string document(kBytes, sizeof kBytes - 1);
+    EXPECT_EQ(oracle::domDifference(document), "");
+    try {
+        xml::parseDocument(document);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.message().endsWith(QStringLiteral("(1 行 29 列)"))) << error.message().toStdString();
+    }
 }
 
 // Random documents built from every kind of piece, now and then cut short or with a stray byte.
