@@ -1,3 +1,4 @@
+#include "gui/widgets/application_style.h"
 #include "gui/widgets/error_box.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    trelkin::ui::useApplicationStyle();
     // A modal box would stall an offscreen test: an error box that no test expects fails the test instead.
     trelkin::ui::setErrorBoxSink([](QWidget*, const QString&, const QString& text) {
         ADD_FAILURE() << "unexpected error box: " << text.toStdString();

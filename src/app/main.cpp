@@ -1,9 +1,11 @@
 #include "gui/main_form.h"
+#include "gui/widgets/application_style.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    trelkin::ui::useApplicationStyle();
     trelkin::TMainForm mainForm;
     mainForm.show();
     return application.exec();

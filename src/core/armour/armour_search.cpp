@@ -111,6 +111,10 @@ void clickColumn(SearchSortState& state, int column) {
     state.SortForward = true;
 }
 
+bool sortsAscending(const SearchSortState& state) {
+    return isTextColumn(state.SortColumn) == state.SortForward;
+}
+
 int ListView2Compare(const SearchRow& a, const SearchRow& b, const SearchSortState& state) {
     const std::string& first = a[state.SortColumn];
     const std::string& second = b[state.SortColumn];

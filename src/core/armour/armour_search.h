@@ -51,6 +51,10 @@ struct SearchSortState {
 // A click on a column header: the same column reverses the order, another column starts forward.
 void clickColumn(SearchSortState& state, int column);
 
+// Whether the list reads in ascending order of its sort column, as the header's indicator shows it: text columns
+// ascend when forward, number columns put the larger value first when forward.
+bool sortsAscending(const SearchSortState& state);
+
 // Negative when row a goes before row b. Text columns (name and the four wearer marks) ascend when forward, by
 // bytes with ASCII letter case ignored; number columns put the larger value first when forward, a cell that is
 // no integer counting as 0. Rows with equal keys compare equal.

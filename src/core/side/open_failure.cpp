@@ -6,7 +6,11 @@
 namespace trelkin {
 namespace {
 
+// xdg-open's exit statuses.
 constexpr int kOpened = 0;
+constexpr int kOpenerFileMissing = 2;
+constexpr int kOpenerFoundNoTool = 3;
+constexpr int kOpenerActionFailed = 4;
 
 const std::array<std::pair<int, QString>, 4> kMessages{{
     {kOutOfResources, QStringLiteral("メモリまたはリソースが不足しています。 (")},
@@ -24,9 +28,18 @@ int failureOfStart(bool programExists) {
 std::optional<int> failureOfExit(QProcess::ExitStatus exitStatus, int exitCode) {
     if (exitStatus == QProcess::CrashExit)
         return kOpenerCrashed;
-    if (exitCode == kOpened)
+    switch (exitCode) {
+    case kOpened:
         return std::nullopt;
-    return exitCode;
+    case kOpenerFileMissing:
+        return kFileNotFound;
+    case kOpenerFoundNoTool:
+        return kNoAssociation;
+    case kOpenerActionFailed:
+        return kActionFailed;
+    default:
+        return kBadRequest;
+    }
 }
 
 QString openFailureMessage(int number) {

@@ -8,15 +8,22 @@ namespace trelkin {
 
 // Failures of handing a URL to the desktop, as numbers with the messages the user sees.
 //
-// The desktop is reached through xdg-open. Its exit statuses are taken as the failure number as they stand, since
-// those that share a number with the messages also share their meaning: 2 is a file that does not exist, 3 a tool
-// (a path) that could not be found; 1 (wrong command line) and 4 (the action failed) get the "Exec Error " message.
+// The desktop is reached through xdg-open, whose exit statuses are mapped by meaning onto the failure numbers of
+// the desktop shell that the messages were written for:
+//   xdg-open 1, its command line is wrong      -> kBadRequest (the shell's "other" failure, "Exec Error 1")
+//   xdg-open 2, the file given does not exist  -> kFileNotFound, 2
+//   xdg-open 3, no program can open this       -> kNoAssociation, 31 (no application is associated with it)
+//   xdg-open 4, the program failed to open it  -> kActionFailed, 29 (the shell's conversation with it failed)
+//   any other exit status                      -> kBadRequest
 // An opener that cannot be started is a file not found when no such program exists, else an invalid executable.
 
 inline constexpr int kOutOfResources = 0;
+inline constexpr int kBadRequest = 1;
 inline constexpr int kFileNotFound = 2;
 inline constexpr int kPathNotFound = 3;
 inline constexpr int kInvalidExecutable = 11;
+inline constexpr int kActionFailed = 29;
+inline constexpr int kNoAssociation = 31;
 // A crashed opener leaves no exit status.
 inline constexpr int kOpenerCrashed = -1;
 

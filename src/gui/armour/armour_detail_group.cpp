@@ -101,6 +101,8 @@ QTableWidget* ArmourDetailGroup::makeGrid(const QString& name) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab leave the grid, as they leave every view; the arrows move inside it.
+    grid->setTabKeyNavigation(false);
     grid->setItemDelegate(new ui::ColouredItemDelegate(0, grid));
     // Before the first evaluation the title row is blank too.
     grid->setHorizontalHeaderLabels(QStringList(kGridColumns, QString()));

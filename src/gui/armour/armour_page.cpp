@@ -20,7 +20,7 @@ constexpr int kSkillListPage = 2;
 ArmourPage::ArmourPage(QWidget* setSearchPage, QWidget* parent)
     : QWidget(parent), m_pageControl3(new ui::FlatButtonPages(0, this)), m_searchPanel(new ArmourSearchPanel),
       m_composerPanel(new ArmourComposerPanel), m_skillListPanel(new SkillListPanel),
-      m_groupBox5(new ArmourDetailGroup(this)) {
+      m_groupBox5(new ArmourDetailGroup) {
     m_pageControl3->setObjectName(QStringLiteral("PageControl3"));
     m_pageControl3->addPage(m_searchPanel, QStringLiteral("防具検索"));
     m_pageControl3->addPage(m_composerPanel, QStringLiteral("防具選択"));
@@ -28,6 +28,7 @@ ArmourPage::ArmourPage(QWidget* setSearchPage, QWidget* parent)
     m_pageControl3->addPage(setSearchPage, QStringLiteral("セット検索"));
     m_pageControl3->setButtonVisible(kSkillListPage, false);
     m_groupBox5->setFixedWidth(kDetailGroupWidth);
+    // The detail group joins the page after the inner pages, so that Tab goes through the left side first.
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pageControl3, 1);

@@ -49,6 +49,8 @@ ArmourSearchPanel::ArmourSearchPanel(QWidget* parent)
     m_listView2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_listView2->setWordWrap(false);
     m_listView2->horizontalHeader()->setSectionsClickable(true);
+    m_listView2->horizontalHeader()->setSortIndicatorShown(true);
+    showSortIndicator();
     for (int column = 0; column < m_model->columnCount(); ++column)
         if (const int width = ArmourSearchModel::columnWidth(column))
             m_listView2->setColumnWidth(column, width);
@@ -67,12 +69,20 @@ ArmourSearchPanel::ArmourSearchPanel(QWidget* parent)
 
     for (QComboBox* selector : {m_cbAllSkill, m_cbAllMaterial, m_cbPart})
         connect(selector, &QComboBox::currentIndexChanged, this, &ArmourSearchPanel::CB_AllSkillChange);
-    connect(m_listView2->horizontalHeader(), &QHeaderView::sectionClicked, m_model,
-            &ArmourSearchModel::ListView2ColumnClick);
+    connect(m_listView2->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        m_model->ListView2ColumnClick(column);
+        showSortIndicator();
+    });
     connect(m_listView2->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection& deselected) {
                 ListView2SelectItem(!selected.isEmpty(), !deselected.isEmpty());
             });
+}
+
+void ArmourSearchPanel::showSortIndicator() {
+    const SearchSortState& sort = m_model->sortState();
+    m_listView2->horizontalHeader()->setSortIndicator(sort.SortColumn,
+                                                      sortsAscending(sort) ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void ArmourSearchPanel::fillSelectors(const ArmourTables& tables) {

@@ -30,6 +30,7 @@ signals:
     void pieceDeselected();
 
 private:
+    void showSortIndicator();
     void CB_AllSkillChange();
     void ListView2SelectItem(bool selected, bool deselected);
 

@@ -18,10 +18,11 @@ constexpr int kDetailBoxWidth = 270;
 
 CombinationPage::CombinationPage(QWidget* parent)
     : QWidget(parent), m_pageControl2(new ui::FlatButtonPages(0, this)), m_materialPairs(new MaterialPairPanel),
-      m_recipeTreePage(new ui::LazyPage([this] { return makeRecipeTree(); })), m_groupBox1(new RecipeDetailBox(this)) {
+      m_recipeTreePage(new ui::LazyPage([this] { return makeRecipeTree(); })), m_groupBox1(new RecipeDetailBox) {
     m_pageControl2->setObjectName(QStringLiteral("PageControl2"));
     m_pageControl2->addPage(m_materialPairs, QStringLiteral("素材から探す"));
     m_pageControl2->addPage(m_recipeTreePage, QStringLiteral("調合/錬金アイテム"));
+    // The detail box joins the page after the inner pages, so that Tab goes down the left column first.
     m_groupBox1->setFixedWidth(kDetailBoxWidth);
 
     auto* layout = new QGridLayout(this);

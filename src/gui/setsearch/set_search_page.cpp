@@ -146,6 +146,8 @@ QWidget* SetSearchPage::makeConditions() {
     otherRows->addWidget(limitRow(m_checkBox2, m_spinEdit4, QStringLiteral("以上"), other));
 
     m_button1 = new QPushButton(QStringLiteral("検索"), conditions);
+
+    m_button1->setAutoDefault(true); // a focused button answers Enter, not only Space
     m_button1->setObjectName(QStringLiteral("Button1"));
     connect(m_button1, &QPushButton::clicked, this, &SetSearchPage::Button1Click);
 
@@ -172,6 +174,7 @@ QWidget* SetSearchPage::makeProgressStrip() {
         bars->addWidget(m_progressBars[i]);
     }
     m_button2 = new QPushButton(QStringLiteral("中止"), strip);
+    m_button2->setAutoDefault(true); // a focused button answers Enter, not only Space
     m_button2->setObjectName(QStringLiteral("Button2"));
     m_button2->hide();
     connect(m_button2, &QPushButton::clicked, this, &SetSearchPage::Button2Click);
@@ -187,6 +190,7 @@ QLayout* SetSearchPage::makeResultTitle() {
     m_foundCount->setObjectName(QStringLiteral("LabelSetCount"));
     m_foundCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_saveButton = new QPushButton(QStringLiteral("ファイルに保存…"), this);
+    m_saveButton->setAutoDefault(true); // a focused button answers Enter, not only Space
     m_saveButton->setObjectName(QStringLiteral("ButtonSave"));
     m_saveButton->setEnabled(false);
     connect(m_saveButton, &QPushButton::clicked, this, &SetSearchPage::saveAll);

@@ -73,19 +73,20 @@ std::array<ReportRow, kReportRowCount> rowValues(const auto& rows) {
 
 ReportPage::ReportPage(QWidget* parent) : QWidget(parent), m_opener(new ui::UrlOpener(this)) {
     auto* groupBox = new QGroupBox(QStringLiteral("防具"), this);
-    m_button3 = new QPushButton(QStringLiteral("送 信"), groupBox);
-    m_button3->setObjectName(QStringLiteral("Button3"));
-
     auto* left = new QVBoxLayout;
     left->addLayout(buildMainFields(groupBox));
     left->addWidget(buildResistances());
     left->addWidget(buildWearers());
     left->addStretch(1);
-    left->addWidget(m_button3);
     auto* right = new QVBoxLayout;
     right->addWidget(buildRows(QStringLiteral("生産素材"), m_materialRows, kFirstMaterialNumber, kMaterialUnit));
     right->addWidget(buildRows(QStringLiteral("スキル"), m_skillRows, kFirstSkillNumber, QString()));
     right->addStretch(1);
+    // Made last, so that Tab reaches the form's every field before the button that sends it.
+    m_button3 = new QPushButton(QStringLiteral("送 信"), groupBox);
+    m_button3->setAutoDefault(true); // a focused button answers Enter, not only Space
+    m_button3->setObjectName(QStringLiteral("Button3"));
+    left->addWidget(m_button3);
     auto* columns = new QHBoxLayout(groupBox);
     columns->addLayout(left);
     columns->addLayout(right, 1);

@@ -35,10 +35,11 @@ WeaponTreeModel* modelOf(const QTreeView* tree) {
 
 WeaponPage::WeaponPage(QWidget* parent)
     : QWidget(parent), m_classPages(new ui::FlatButtonPages(kClassButtonWidth, this)),
-      m_detailPanel(new WeaponDetailPanel(this)) {
+      m_detailPanel(new WeaponDetailPanel) {
     for (std::size_t i = 0; i < kWeaponClassCount; ++i)
         m_classPages->addPage(makeTree(i), fromCp932(weaponClasses()[i]), ImageListWeapon()[i + 1]);
     m_detailPanel->setFixedWidth(kDetailPanelWidth);
+    // The detail panel joins the page after the trees and the threshold, so that Tab reaches them first.
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(m_classPages, 0, 0);

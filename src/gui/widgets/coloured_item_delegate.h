@@ -4,8 +4,9 @@
 
 namespace trelkin::ui {
 
-// Draws an item in its own text colour (the model's foreground) also while it is selected, cut with an
-// ellipsis at the right end; items without a colour of their own look as usual.
+// Draws an item in its own text colour (the model's foreground), cut with an ellipsis at the right end. A selected
+// item shows the selection's own text colour, which reads well on the selection, with a bar of its colour at its
+// left edge; a cut item offers its full text as a tooltip.
 class ColouredItemDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -13,6 +14,9 @@ public:
     explicit ColouredItemDelegate(int rowHeight = 0, QObject* parent = nullptr);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;

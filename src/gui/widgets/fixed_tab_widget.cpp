@@ -26,7 +26,19 @@ void FixedSizeTabBar::paintEvent(QPaintEvent*) {
         painter.drawControl(QStyle::CE_TabBarTabShape, option);
         painter.drawItemText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, option.palette,
                              option.state.testFlag(QStyle::State_Enabled), option.text, QPalette::WindowText);
+        if (hasFocus() && index == currentIndex())
+            drawFocusMark(painter, option);
     }
+}
+
+// The keyboard's place: a focus frame around the current tab's caption.
+void FixedSizeTabBar::drawFocusMark(QStylePainter& painter, const QStyleOptionTab& tab) const {
+    constexpr int kFocusMargin = 3;
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = tab.rect.adjusted(kFocusMargin, kFocusMargin, -kFocusMargin, -kFocusMargin);
+    focus.backgroundColor = tab.palette.color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 FixedTabWidget::FixedTabWidget(QSize tabSize, QTabWidget::TabPosition position, QWidget* parent) : QTabWidget(parent) {

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTabWidget>
 
 namespace trelkin::ui {
 
 // A tab bar whose tabs all have one fixed size, whatever their captions. The caption is centred over the
-// whole tab, without the style's label margins, so that a long caption still fits.
+// whole tab, without the style's label margins, so that a long caption still fits; the current tab shows a focus
+// frame while the bar has the keyboard.
 class FixedSizeTabBar : public QTabBar {
     Q_OBJECT
 public:
@@ -18,6 +21,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawFocusMark(QStylePainter& painter, const QStyleOptionTab& tab) const;
+
     QSize m_tabSize;
 };
 

@@ -27,7 +27,8 @@ FlatButtonPages::FlatButtonPages(int buttonWidth, QWidget* parent)
 }
 
 int FlatButtonPages::addPage(QWidget* page, const QString& caption, const QIcon& icon) {
-    const int index = m_pages->addWidget(page);
+    // The button joins the focus chain before its page, so that Tab reaches the row of buttons above first.
+    const int index = m_pages->count();
     auto* button = new QToolButton(this);
     button->setText(caption);
     button->setIcon(icon);
@@ -36,9 +37,10 @@ int FlatButtonPages::addPage(QWidget* page, const QString& caption, const QIcon&
     button->setAutoRaise(true);
     if (m_buttonWidth > 0)
         button->setFixedWidth(m_buttonWidth);
-    button->setChecked(index == m_pages->currentIndex());
     m_buttons->addButton(button, index);
     m_buttonRow->addWidget(button);
+    m_pages->addWidget(page);
+    button->setChecked(index == m_pages->currentIndex());
     return index;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/text/cp932.h"
 #include "gui/widgets/colour.h"
+#include "gui/widgets/selector_text.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -23,6 +24,7 @@ void setNameItems(QComboBox* selector, const std::vector<std::string>& names) {
     }
     model->invisibleRootItem()->appendRows(items);
     selector->setCurrentIndex(-1);
+    showNamesInFull(selector);
 }
 
 void setNameEntries(QListWidget* list, const std::vector<std::string>& names,

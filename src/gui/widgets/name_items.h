@@ -18,7 +18,8 @@ namespace trelkin::ui {
 inline constexpr int kNameRole = Qt::UserRole;
 
 // Replaces the selector's items with the names, without announcing a change, and leaves no item selected. The
-// items are made first and handed over together, so that filling takes time in proportion to the names.
+// items are made first and handed over together, so that filling takes time in proportion to the names; every
+// name can be read whole (showNamesInFull).
 void setNameItems(QComboBox* selector, const std::vector<std::string>& names);
 
 // The bytes of the selected item; none when no item is selected.

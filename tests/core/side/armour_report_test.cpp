@@ -141,8 +141,13 @@ TEST(OpenFailureTest, OpenerOutcomesMapToFailureNumbers) {
     EXPECT_EQ(failureOfStart(false), kFileNotFound);
     EXPECT_EQ(failureOfStart(true), kInvalidExecutable);
     EXPECT_EQ(failureOfExit(QProcess::NormalExit, 0), std::nullopt);
-    for (const int exitCode : {1, 2, 3, 4, 127})
-        EXPECT_EQ(failureOfExit(QProcess::NormalExit, exitCode), exitCode);
+    // By meaning: xdg-open's "no such file", "no program for this", "the program failed", anything else.
+    EXPECT_EQ(failureOfExit(QProcess::NormalExit, 2), kFileNotFound);
+    EXPECT_EQ(failureOfExit(QProcess::NormalExit, 3), kNoAssociation);
+    EXPECT_EQ(failureOfExit(QProcess::NormalExit, 4), kActionFailed);
+    for (const int exitCode : {1, 127})
+        EXPECT_EQ(failureOfExit(QProcess::NormalExit, exitCode), kBadRequest);
+    EXPECT_EQ(openFailureMessage(kNoAssociation), QStringLiteral("Exec Error 31"));
     EXPECT_EQ(failureOfExit(QProcess::CrashExit, 0), kOpenerCrashed) << "a crash is never a success";
 }
 

@@ -174,8 +174,8 @@ TEST_F(SidePagesTest, AFailedOpenShowsItsMessageAndKeepsTheForm) {
     find<QLineEdit>("Edit1")->setText(QStringLiteral("兜"));
     const std::pair<QString, QString> cases[] = {
         {m_dir.filePath(QStringLiteral("no-such-opener")), QStringLiteral("指定されたファイルが見つかりません。 (2)")},
-        {fakeOpener(3), QStringLiteral("指定されたパスが見つかりません。 (3)")},
-        {fakeOpener(4), QStringLiteral("Exec Error 4.")},
+        {fakeOpener(3), QStringLiteral("Exec Error 31.")}, // no program can open it: no association
+        {fakeOpener(4), QStringLiteral("Exec Error 29.")}, // the program failed to open it
         {m_dir.writeRaw(QStringLiteral("not-executable"), "#!/bin/sh\n"),
          QStringLiteral("指定されたExeファイルが無効です。 (11)")},
     };

@@ -42,6 +42,20 @@ TEST(IndentedItemDelegateTest, MovesEachLevelTwentyEightPixelsRight) {
               56);
 }
 
+TEST(IndentedItemDelegateTest, DeeperLevelsMoveRightByAThirdOfTheIndentationSoDeepNamesStayOnScreen) {
+    QStandardItemModel model;
+    for (const int depth : {4, 10}) {
+        auto* item = new QStandardItem(QStringLiteral("X"));
+        item->setData(depth, Qt::UserRole);
+        model.appendRow(item);
+    }
+    const ui::IndentedItemDelegate delegate(27, Qt::UserRole);
+    const QStyleOptionViewItem option;
+    EXPECT_EQ(delegate.sizeHint(option, model.index(1, 0)).width() -
+                  delegate.sizeHint(option, model.index(0, 0)).width(),
+              6 * 9);
+}
+
 TEST(FlatTreeViewTest, LeftGoesToTheParentAndRightToTheFirstChild) {
     QStandardItemModel model;
     for (const int depth : {0, 1, 2, 1, 2, 0}) {

@@ -1,0 +1,214 @@
+// The window as a player meets it with the keyboard alone and at its smallest size: no view traps the focus, Tab
+// follows the layout, Enter does what a click does, and every name, cut or coloured, can still be read.
+#include "gui/main_form.h"
+#include "gui/widgets/application_style.h"
+#include "gui/widgets/coloured_item_delegate.h"
+#include "gui/widgets/flat_button_pages.h"
+#include "gui/widgets/message_boxes.h"
+#include "support/find_widget.h"
+#include "support/recorded_error_boxes.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QToolTip>
+#include <QTreeView>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace trelkin {
+namespace {
+
+// The window on the demo data, shown, every page built; its message boxes are answered by the test.
+class KeyboardTest : public ::testing::Test {
+protected:
+    KeyboardTest() {
+        m_previous = ui::setMessageBoxes({[this](QWidget*, const QString&, const QString& text) { m_told << text; },
+                                          [](QWidget*, const QString&, const QString&) { return false; }});
+        m_form = std::make_unique<TMainForm>(QStringLiteral(TRELKIN_RUNTIME_DIR));
+        m_form->buildEveryPage();
+        m_form->show();
+        QApplication::setActiveWindow(m_form.get());
+    }
+    ~KeyboardTest() override { ui::setMessageBoxes(std::move(m_previous)); }
+
+    template <typename Widget> Widget* find(const char* name) const {
+        return testing::findWidget<Widget>(*m_form, QString::fromLatin1(name));
+    }
+
+    // The names of the widgets that Tab (or Shift+Tab) reaches from the tab bar, until it comes back there.
+    QStringList tabChain(int page, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        constexpr int kMostPresses = 80;
+        m_form->pages()->setCurrentIndex(page);
+        m_form->pages()->tabBar()->setFocus();
+        QStringList chain;
+        for (int i = 0; i < kMostPresses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            QWidget* focused = QApplication::focusWidget();
+            if (focused == m_form->pages()->tabBar())
+                return chain;
+            chain << (focused->objectName().isEmpty() ? QString::fromLatin1(focused->metaObject()->className())
+                                                      : focused->objectName());
+        }
+        chain << QStringLiteral("(trapped)");
+        return chain;
+    }
+
+    testing::RecordedErrorBoxes m_errors;
+    ui::MessageBoxes m_previous;
+    QStringList m_told;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+TEST_F(KeyboardTest, TabAndShiftTabLeaveEveryViewAndFollowTheLayout) {
+    for (int page = 0; page < m_form->pages()->count(); ++page) {
+        EXPECT_FALSE(tabChain(page).contains(QStringLiteral("(trapped)"))) << "page " << page;
+        EXPECT_FALSE(tabChain(page, Qt::ShiftModifier).contains(QStringLiteral("(trapped)"))) << "page " << page;
+    }
+    EXPECT_EQ(tabChain(0), (QStringList{"QToolButton", "LBPrepare1", "LBPrepare2", "SpinEdit1", "Memo1", "TreeView2"}))
+        << "the lists on the left, then the detail box";
+    EXPECT_EQ(tabChain(1), (QStringList{"QToolButton", "CB_AllSkill", "CB_AllMaterial", "CB_Part", "ListView2",
+                                        "ListBox5", "SkillGrid", "MaterialGrid"}))
+        << "through both grids and out";
+    EXPECT_EQ(tabChain(2), (QStringList{"QToolButton", "TreeView3", "SpinEdit2", "ListBoxEffect",
+                                        "ListBoxCreateMaterials", "ListBoxMaterials"}));
+    const QStringList report = tabChain(4);
+    EXPECT_EQ(report.front(), QStringLiteral("ComboBox6"));
+    EXPECT_EQ(report.back(), QStringLiteral("Button3")) << "the button that sends the form comes last";
+}
+
+TEST_F(KeyboardTest, EnterOnAFocusedButtonOrARecipeNodeDoesWhatAClickDoes) {
+    m_form->pages()->setCurrentIndex(1);
+    auto* search = find<QPushButton>("Button1");
+    search->window()->activateWindow();
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_told.isEmpty(); }, 5000)) << "Enter started the search";
+    EXPECT_EQ(m_told, QStringList{QStringLiteral("検索が完了しました")});
+
+    m_form->pages()->setCurrentIndex(0);
+    auto* tree = find<QTreeView>("TreeView1");
+    tree->setCurrentIndex(tree->model()->index(0, 0));
+    QTest::keyClick(tree, Qt::Key_Space);
+    EXPECT_NE(find<QLabel>("Label8")->text(), QStringLiteral("-----")) << "Space opened the recipe's details";
+}
+
+// The tooltip that a tooltip event at the point shows, empty for none.
+QString toolTipAt(QWidget* widget, QPoint at) {
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    QHelpEvent event(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST_F(KeyboardTest, ACutNameOffersItsFullTextAndItsPopupIsWideEnough) {
+    m_form->pages()->setCurrentIndex(1);
+    constexpr int kSetSearchPage = 3;
+    find<ui::FlatButtonPages>("PageControl3")->setCurrentIndex(kSetSearchPage);
+    auto* wanted = find<QComboBox>("ComboBox1");
+    int longest = 1;
+    for (int i = 1; i < wanted->count(); ++i)
+        if (wanted->itemText(i).size() > wanted->itemText(longest).size())
+            longest = i;
+    wanted->setCurrentIndex(longest);
+    ASSERT_GT(wanted->fontMetrics().horizontalAdvance(wanted->currentText()), wanted->width() - 30) << "cut";
+    EXPECT_EQ(toolTipAt(wanted, wanted->rect().center()), wanted->currentText());
+    EXPECT_GE(wanted->view()->minimumWidth(), wanted->fontMetrics().horizontalAdvance(wanted->currentText()));
+    wanted->setCurrentIndex(0);
+    EXPECT_EQ(toolTipAt(wanted, wanted->rect().center()), QString()) << "nothing cut, no tooltip";
+
+    QListWidget list;
+    list.setItemDelegate(new ui::ColouredItemDelegate(0, &list));
+    list.addItems({QStringLiteral("短い"), QStringLiteral("とても長い名前の素材がここにあります")});
+    list.resize(80, 100);
+    list.show();
+    const QRect cut = list.visualItemRect(list.item(1));
+    EXPECT_EQ(toolTipAt(list.viewport(), cut.center()), list.item(1)->text());
+    EXPECT_EQ(toolTipAt(list.viewport(), list.visualItemRect(list.item(0)).center()), QString());
+}
+
+double luminance(QColor colour) {
+    const auto channel = [](double value) {
+        constexpr double kLinearBelow = 0.03928;
+        constexpr double kLinearDivisor = 12.92;
+        constexpr double kOffset = 0.055;
+        constexpr double kGamma = 2.4;
+        return value <= kLinearBelow ? value / kLinearDivisor : std::pow((value + kOffset) / (1 + kOffset), kGamma);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    constexpr double kFlare = 0.05;
+    const double la = luminance(a) + kFlare;
+    const double lb = luminance(b) + kFlare;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+TEST(SelectionContrastTest, TextOnASelectedRowReadsAtFourAndAHalfToOneInEveryColour) {
+    for (const QColor colour :
+         {QColor(0, 0, 255), QColor(255, 128, 0), QColor(255, 0, 0), QColor(0, 0, 128), QColor(Qt::black)}) {
+        QListWidget list;
+        list.setItemDelegate(new ui::ColouredItemDelegate(0, &list));
+        auto* item = new QListWidgetItem(QStringLiteral("■■■■ 素材"));
+        item->setForeground(colour);
+        list.addItem(item);
+        list.resize(200, 60);
+        list.show();
+        item->setSelected(true);
+        const QImage image = list.viewport()->grab().toImage();
+        const QRect row = list.visualItemRect(item);
+        // The text is the colour farthest from the row's background, which fills the row's right end.
+        const QColor background = image.pixelColor(row.right() - 2, row.center().y());
+        double textContrast = 0;
+        for (int x = row.left() + 6; x < row.right() - 20; ++x)
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                textContrast = std::max(textContrast, contrast(image.pixelColor(x, y), background));
+        EXPECT_GE(textContrast, 4.5) << colour.name().toStdString();
+        EXPECT_GE(contrast(Qt::white, ui::kSelectionBackground), 4.5);
+    }
+}
+
+TEST_F(KeyboardTest, TheArmourListShowsTheSortItsOwnRuleUses) {
+    m_form->pages()->setCurrentIndex(1);
+    auto* list = find<QTableView>("ListView2");
+    QHeaderView* header = list->horizontalHeader();
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    constexpr int kDefenceColumn = 1;
+    header->sectionClicked(kDefenceColumn);
+    EXPECT_EQ(header->sortIndicatorSection(), kDefenceColumn);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder) << "a number column puts the largest first";
+    header->sectionClicked(kDefenceColumn);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    header->sectionClicked(0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder) << "the name column ascends";
+}
+
+TEST(PopupTest, ADropDownShowsAtMostItsSetNumberOfEntries) {
+    QComboBox selector;
+    for (int i = 0; i < 100; ++i)
+        selector.addItem(QString::number(i));
+    constexpr int kVisible = 20;
+    selector.setMaxVisibleItems(kVisible);
+    selector.show();
+    selector.showPopup();
+    QAbstractItemView* view = selector.view();
+    const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+    EXPECT_LE(rows, kVisible);
+    EXPECT_GE(rows, kVisible - 1);
+    selector.hidePopup();
+}
+
+} // namespace
+} // namespace trelkin
