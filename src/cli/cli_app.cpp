@@ -7,6 +7,7 @@
 #include "cli/side_commands.h"
 #include "cli/weapon_commands.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -38,6 +39,9 @@ const std::map<std::string, Command>& commands() {
 }
 
 constexpr const char* kUsage = R"(usage: trelkin-cli [--data-dir DIR] COMMAND [ARGS]
+       trelkin-cli --help | --version | help | COMMAND --help
+
+Exit status: 0 done, 1 a data file could not be read (or a search ended by a failure), 2 a wrong command line.
 
 Data files (DIR defaults to the directory of the executable):
   pack [--cp932] PLAIN OUT   scramble a plain text file into a data file
@@ -64,8 +68,9 @@ Armour (names are given and printed as UTF-8; columns are separated by tabs):
 
 Set search (every head, body, arm, waist and leg combination; defaults as the page starts):
   set-search [--skill NAME]... [--sex 男|女|any] [--class 剣士|ガンナー|any] [--min-each N|off]
-             [--min-total N|off] [--count]
-                             the result blocks of every matching set, or only their number
+             [--min-total N|off] [--count] [--from K] [--limit N]
+                             the result blocks of every matching set (from block K, counted from 0,
+                             at most N of them), or only their number
 
 Weapons (classes and names are given and printed as UTF-8; columns are separated by tabs):
   weapon-tree CLASS          the class's upgrade tree, fully open, two spaces per level; each line
@@ -82,11 +87,19 @@ Items and the armour report (names are given and printed as UTF-8):
                              to the desktop (percent-encoded UTF-8); no data file is read
 )";
 
-int usage(std::ostream& err, const std::string& problem) {
-    if (!problem.empty())
-        err << "trelkin-cli: " << problem << '\n';
-    err << kUsage;
+// A wrong command line: what is wrong and where to read more, on standard error.
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "trelkin-cli: " << problem << "\nTry 'trelkin-cli --help' for more information.\n";
     return kExitUsage;
+}
+
+int help(std::ostream& out) {
+    out << kUsage;
+    return kExitOk;
+}
+
+bool asksForHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h";
 }
 
 } // namespace
@@ -97,20 +110,26 @@ int runCli(const std::vector<std::string>& arguments, const QString& defaultData
     std::vector<std::string>& args = context.arguments;
     if (!args.empty() && args.front() == "--data-dir") {
         if (args.size() < 2)
-            return usage(err, "--data-dir needs a directory");
+            return usageError(err, "--data-dir needs a directory");
         context.dataDirectory = QString::fromStdString(args[1]);
         args.erase(args.begin(), args.begin() + 2);
     }
     if (args.empty())
-        return usage(err, "");
+        return usageError(err, "a command is needed");
+    if (asksForHelp(args.front()) || args.front() == "help" || std::any_of(args.begin() + 1, args.end(), asksForHelp))
+        return help(out);
+    if (args.front() == "--version") {
+        out << "trelkin-cli " << TRELKIN_VERSION << '\n';
+        return kExitOk;
+    }
     const auto command = commands().find(args.front());
     if (command == commands().end())
-        return usage(err, "unknown command '" + args.front() + "'");
+        return usageError(err, "unknown command '" + args.front() + "'");
     args.erase(args.begin());
     try {
         return command->second(context);
     } catch (const UsageError& error) {
-        return usage(err, error.message);
+        return usageError(err, error.message);
     }
 }
 

@@ -71,6 +71,26 @@ TEST(CliTest, ReportsUsageErrorsWithStatusTwo) {
     EXPECT_EQ(runCli({"check", "extra"}).status, cli::kExitUsage);
 }
 
+TEST(CliTest, HelpAndVersionGoToStandardOutputWithStatusZero) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{"--help"},
+                                                      {"-h"},
+                                                      {"help"},
+                                                      {"set-search", "--help"},
+                                                      {"--data-dir", "x", "check", "-h"}}) {
+        const CliRun help = runCli(arguments);
+        EXPECT_EQ(help.status, cli::kExitOk) << arguments.front();
+        EXPECT_TRUE(help.out.starts_with("usage: trelkin-cli")) << arguments.front();
+        EXPECT_EQ(help.err, "");
+    }
+    const CliRun version = runCli({"--version"});
+    EXPECT_EQ(version.status, cli::kExitOk);
+    EXPECT_EQ(version.out, "trelkin-cli 0.7\n");
+    const CliRun wrong = runCli({"frobnicate"});
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err, "trelkin-cli: unknown command 'frobnicate'\nTry 'trelkin-cli --help' for more information.\n")
+        << "a short hint, not the whole usage";
+}
+
 TEST(CheckCommandTest, CountsRecordsOrShowsTheMessageOfTheErrorBox) {
     DataDirectory dir;
     dir.writeScrambled("prepare.dat", sjis("1,A,B,C,90,d,調合,1\n2,A,B,C,90,d,調合,1"));
