@@ -51,12 +51,10 @@ double setsFormed(const ArmourTables& tables, const SetSearchQuery& query) {
 
 std::string resultText(const SetSearchResult& result) {
     std::string text;
-    if (result.size() == 0)
-        return text;
-    SetCursor cursor(result, 0);
-    do
-        text += setBlockText(result.tables(), cursor.set());
-    while (cursor.next());
+    visitSets(result, 0, result.size(), [&](const FoundSet& set) {
+        text += setBlockText(result.tables(), set);
+        return true;
+    });
     return text;
 }
 

@@ -85,13 +85,10 @@ SetSearchOptions parseOptions(const std::vector<std::string>& arguments) {
 
 // The blocks from `from` on, at most `limit` of them, read in order without walking the blocks before.
 void printBlocks(std::ostream& out, const SetSearchResult& result, std::uint64_t from, std::uint64_t limit) {
-    if (from >= result.size() || limit == 0)
-        return;
-    SetCursor cursor(result, from);
-    std::uint64_t printed = 0;
-    do
-        out << utf8(setBlockText(result.tables(), cursor.set()));
-    while (++printed < limit && cursor.next());
+    visitSets(result, from, limit, [&](const FoundSet& set) {
+        out << utf8(setBlockText(result.tables(), set));
+        return true;
+    });
 }
 
 } // namespace

@@ -21,11 +21,9 @@ QStringList SetResultSource::lines(std::uint64_t block) const {
 }
 
 void SetResultSource::read(std::uint64_t first, std::uint64_t last, const Visit& visit) const {
-    if (first > last || first >= m_result->size())
-        return;
-    SetCursor cursor(*m_result, first);
-    for (bool more = true; more;)
-        more = visit(shown(m_result->tables(), cursor.set())) && cursor.block() < last && cursor.next();
+    if (first <= last)
+        visitSets(*m_result, first, last - first + 1,
+                  [&](const FoundSet& set) { return visit(shown(m_result->tables(), set)); });
 }
 
 } // namespace trelkin

@@ -31,12 +31,10 @@ std::unique_ptr<SetSearchResult> searched(const ArmourTables& tables, const SetS
 // Every block of a result, read in order with one cursor.
 std::string resultText(const SetSearchResult& result) {
     std::string text;
-    if (result.size() == 0)
-        return text;
-    SetCursor cursor(result, 0);
-    do
-        text += setBlockText(result.tables(), cursor.set());
-    while (cursor.next());
+    visitSets(result, 0, result.size(), [&](const FoundSet& set) {
+        text += setBlockText(result.tables(), set);
+        return true;
+    });
     return text;
 }
 
