@@ -59,7 +59,7 @@ bench: release
 	bench/window_startup.sh $(RELEASE_DIR)/bin game=$(RELEASE_DIR)/bench-data/game
 
 package: release
-	cd $(RELEASE_DIR) && cpack
+	cd $(RELEASE_DIR) && cpack && lintian --fail-on error,warning trelkin_*.deb
 
 bootstrap:
 	@scripts/bootstrap

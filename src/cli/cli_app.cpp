@@ -34,6 +34,7 @@ const std::map<std::string, Command>& commands() {
         {"weapon", weaponCommand},
         {"items", itemsCommand},
         {"report", reportCommand},
+        {"lint", lintCommand},
     };
     return table;
 }
@@ -79,6 +80,9 @@ Weapons (classes and names are given and printed as UTF-8; columns are separated
 
 Items and the armour report (names are given and printed as UTF-8):
   items                      every material and crafted item of the three data files, then the count
+  lint [--data-dir DIR]      what the three data files hold that the program accepts but that is almost
+                             certainly a mistake, a finding a line ("FILE: record N (NAME): ..."); status 1
+                             when there is any
   report [--slot 頭|胴|腕|腰|脚] [--name TEXT] [--def N] [--rare N] [--price N]
          [--fire N] [--water N] [--thunder N] [--dragon N]
          [--no-male] [--no-female] [--no-swordsman] [--no-gunner]

@@ -7,6 +7,7 @@
 #include "core/data/common_prepare.h"
 #include "core/data/common_weapon.h"
 #include "core/data/data_file_path.h"
+#include "core/data/data_lint.h"
 #include "core/side/armour_report.h"
 #include "core/side/item_list.h"
 #include "core/side/side_addresses.h"
@@ -102,25 +103,50 @@ ArmourReportForm reportForm(const Values& arguments) {
     return parsed.form;
 }
 
+// The three data files, as the program loads them.
+struct AllTables {
+    TPrepareDatas recipes;
+    ArmourTables armour;
+    weapon::TWeaponDatas weapons;
+};
+
+void loadAllTables(const QString& directory, AllTables& tables) {
+    LoadPrepareData(dataFilePathIn(directory, kPrepareFileName), tables.recipes);
+    loadArmourTables(dataFilePathIn(directory, kGuardFileName), tables.armour);
+    weapon::LoadWeaponData(dataFilePathIn(directory, kWeaponFileName), tables.weapons);
+}
+
 } // namespace
 
 int itemsCommand(CommandContext& context) {
     parseArguments(context.arguments, {});
-    TPrepareDatas recipes;
-    ArmourTables armour;
-    weapon::TWeaponDatas weapons;
+    AllTables tables;
     try {
-        LoadPrepareData(dataFilePathIn(context.dataDirectory, kPrepareFileName), recipes);
-        loadArmourTables(dataFilePathIn(context.dataDirectory, kGuardFileName), armour);
-        weapon::LoadWeaponData(dataFilePathIn(context.dataDirectory, kWeaponFileName), weapons);
+        loadAllTables(context.dataDirectory, tables);
     } catch (const Error& error) {
         return reportError(context.err, error);
     }
-    const std::vector<std::string> names = FillItemList(recipes, armour, weapons);
+    const std::vector<std::string> names = FillItemList(tables.recipes, tables.armour, tables.weapons);
     for (const std::string& name : names)
         context.out << utf8(name) << '\n';
     context.out << utf8(countText(names.size())) << '\n';
     return kExitOk;
+}
+
+int lintCommand(CommandContext& context) {
+    // The data directory may also follow the command, as people who make data files tend to type it.
+    for (const auto& [option, values] : parseArguments(context.arguments, {{"--data-dir"}}).options)
+        context.dataDirectory = QString::fromStdString(values[0]);
+    AllTables tables;
+    try {
+        loadAllTables(context.dataDirectory, tables);
+    } catch (const Error& error) {
+        return reportError(context.err, error);
+    }
+    const std::vector<LintFinding> findings = lintDataFiles(tables.recipes, tables.armour, tables.weapons);
+    for (const LintFinding& finding : findings)
+        context.out << finding.line().toStdString() << '\n';
+    return findings.empty() ? kExitOk : kExitFailure;
 }
 
 int reportCommand(CommandContext& context) {

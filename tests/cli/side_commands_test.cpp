@@ -99,5 +99,34 @@ TEST_F(SideCliTest, ReportRefusesWrongOptions) {
     EXPECT_EQ(run(dir, sixSkills).status, cli::kExitOk);
 }
 
+TEST(LintCommandTest, ReportsAFindingALineAndSaysSoInItsStatus) {
+    DataDirectory dir;
+    dir.writeScrambledUtf8(QStringLiteral("prepare.dat"), QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"));
+    dir.writeScrambled("guard.dat", "<guard/>");
+    // The weapon file is UTF-8, as its missing declaration says.
+    dir.writeScrambled("weapon.dat",
+                       "<d><weaponlist><w><type>片手剣</type><name>骨剣</name><attack>1</attack></w></weaponlist></d>");
+    const CliRun clean = testing::runCli({"lint", "--data-dir", dir.path().toStdString()});
+    EXPECT_EQ(clean.status, cli::kExitOk);
+    EXPECT_EQ(clean.out, "");
+
+    dir.writeScrambled("weapon.dat", "<d><weaponlist><w><type>片手剣</type><name>骨剣</name><attack>1</attack>"
+                                     "<parentweapon>竜剣</parentweapon></w></weaponlist></d>");
+    const CliRun found = testing::runCli({"lint"}, dir.path());
+    EXPECT_EQ(found.status, cli::kExitFailure);
+    EXPECT_EQ(found.out, "weapon.dat: record 1 (骨剣): its parent '竜剣' names no weapon\n");
+}
+
+TEST(LintCommandTest, TheDemoDataShowsOnlyItsDocumentedOddities) {
+    const CliRun demo = testing::runCli({"lint"}, QStringLiteral(TRELKIN_RUNTIME_DIR));
+    EXPECT_EQ(demo.status, cli::kExitFailure);
+    const QStringList lines = QString::fromStdString(demo.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.contains(QStringLiteral("lies outside 0..200")) ||
+                    line.contains(QStringLiteral("overlaps record")))
+            << line.toStdString() << " is not one of the oddities data/demo/README.md names";
+}
+
 } // namespace
 } // namespace trelkin

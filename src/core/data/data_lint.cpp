@@ -1,0 +1,242 @@
+#include "core/data/data_lint.h"
+
+#include "core/combination/prepare_details.h"
+#include "core/data/data_file_path.h"
+#include "core/text/ascii_case.h"
+#include "core/text/cp932.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+
+namespace trelkin {
+namespace {
+
+QString shown(const std::string& cp932) {
+    return fromCp932(cp932);
+}
+
+QString quoted(const std::string& cp932) {
+    return QStringLiteral("'%1'").arg(shown(cp932));
+}
+
+// Collects findings; names that differ only in ASCII case are gathered across the files and reported at the end.
+class Findings {
+public:
+    void add(const QString& file, std::size_t record, const std::string& name, const QString& problem) {
+        m_findings.push_back({file, record, shown(name), problem});
+    }
+
+    // A name the program merges with every other that differs from it only in ASCII case.
+    void noteMergedName(const QString& kind, const std::string& name, const QString& file, std::size_t record,
+                        const std::string& recordName) {
+        auto& spellings = m_spellings[{kind, asciiUpper(name)}];
+        const bool knownSpelling = std::any_of(spellings.begin(), spellings.end(),
+                                               [&](const Spelling& spelling) { return spelling.name == name; });
+        if (!knownSpelling)
+            spellings.push_back({name, file, record, recordName});
+    }
+
+    std::vector<LintFinding> take() && {
+        for (const auto& [key, spellings] : m_spellings)
+            for (std::size_t i = 1; i < spellings.size(); ++i)
+                add(spellings[i].file, spellings[i].record, spellings[i].recordName,
+                    QStringLiteral("%1 %2 differs from %3 (%4 record %5) only in letter case; the program counts "
+                                   "them as one")
+                        .arg(key.first, quoted(spellings[i].name), quoted(spellings[0].name), spellings[0].file)
+                        .arg(spellings[0].record));
+        std::stable_sort(m_findings.begin(), m_findings.end(), [](const LintFinding& a, const LintFinding& b) {
+            return std::make_tuple(fileOrder(a.file), a.record) < std::make_tuple(fileOrder(b.file), b.record);
+        });
+        return std::move(m_findings);
+    }
+
+private:
+    struct Spelling {
+        std::string name;
+        QString file;
+        std::size_t record;
+        std::string recordName;
+    };
+
+    static int fileOrder(const QString& file) { return file == kPrepareFileName ? 0 : file == kGuardFileName ? 1 : 2; }
+
+    std::vector<LintFinding> m_findings;
+    std::map<std::pair<QString, std::string>, std::vector<Spelling>> m_spellings;
+};
+
+// The names that lie on a circle of derivations (an item made from itself through its materials, a weapon
+// upgraded from itself through its parents), found by one depth-first walk over every name: a step to a name
+// still being walked closes a circle through every name walked since.
+class Circles {
+public:
+    using Graph = std::unordered_map<std::string, std::vector<std::string>>;
+
+    explicit Circles(const Graph& graph) {
+        for (const auto& [name, next] : graph)
+            if (!m_state.contains(name))
+                walkFrom(graph, name);
+    }
+
+    bool contains(const std::string& name) const { return m_onCircle.contains(name); }
+
+private:
+    enum class State { Walking, Done };
+
+    struct Frame {
+        std::string name;
+        std::size_t next = 0;
+    };
+
+    void walkFrom(const Graph& graph, const std::string& start) {
+        std::vector<Frame> path{{start}};
+        m_state[start] = State::Walking;
+        while (!path.empty()) {
+            Frame& frame = path.back();
+            const auto found = graph.find(frame.name);
+            if (found == graph.end() || frame.next == found->second.size()) {
+                m_state[frame.name] = State::Done;
+                path.pop_back();
+                continue;
+            }
+            const std::string& next = found->second[frame.next++];
+            const auto state = m_state.find(next);
+            if (state == m_state.end()) {
+                m_state[next] = State::Walking;
+                path.push_back({next});
+            } else if (state->second == State::Walking) {
+                markCircle(path, next);
+            }
+        }
+    }
+
+    // A step to `closing`, a name still being walked: every name from it to the path's end is on the circle.
+    void markCircle(const std::vector<Frame>& path, const std::string& closing) {
+        for (auto on = path.rbegin(); on != path.rend(); ++on) {
+            m_onCircle.insert(on->name);
+            if (on->name == closing)
+                return;
+        }
+    }
+
+    std::unordered_map<std::string, State> m_state;
+    std::set<std::string> m_onCircle;
+};
+
+void lintRecipes(const TPrepareDatas& recipes, Findings& findings) {
+    Circles::Graph materialsOf;
+    for (const TPrepareData& recipe : recipes) {
+        materialsOf[recipe.Item].push_back(recipe.Material1);
+        materialsOf[recipe.Item].push_back(recipe.Material2);
+    }
+    const Circles circles(materialsOf);
+    std::set<std::string> reported;
+    for (std::size_t i = 0; i < recipes.size(); ++i) {
+        const TPrepareData& recipe = recipes[i];
+        const std::size_t record = i + 1;
+        if (recipe.No < kLowestRecipeNumber || recipe.No > kHighestRecipeNumber)
+            findings.add(kPrepareFileName, record, recipe.Item,
+                         QStringLiteral("recipe number %1 lies outside %2..%3 and is shown as %4")
+                             .arg(recipe.No)
+                             .arg(kLowestRecipeNumber)
+                             .arg(kHighestRecipeNumber)
+                             .arg(std::clamp(recipe.No, kLowestRecipeNumber, kHighestRecipeNumber)));
+        if (circles.contains(recipe.Item) && reported.insert(recipe.Item).second)
+            findings.add(kPrepareFileName, record, recipe.Item,
+                         QStringLiteral("the item is made, through its materials, from itself"));
+        for (const std::string* material : {&recipe.Material1, &recipe.Material2})
+            findings.noteMergedName(QStringLiteral("material"), *material, kPrepareFileName, record, recipe.Item);
+    }
+}
+
+void lintSkillRows(const guard::TSkillDatas& skills, Findings& findings) {
+    for (std::size_t j = 0; j < skills.size(); ++j) {
+        const guard::TSkillData& row = skills[j];
+        findings.noteMergedName(QStringLiteral("skill system"), row.Skill, kGuardFileName, j + 1, row.Name);
+        for (std::size_t i = 0; i < j; ++i) {
+            const guard::TSkillData& earlier = skills[i];
+            if (earlier.Skill == row.Skill && earlier.RangeMin <= row.RangeMax && row.RangeMin <= earlier.RangeMax)
+                findings.add(kGuardFileName, j + 1, row.Name,
+                             QStringLiteral("the range %1..%2 of skill system %3 overlaps record %4 (%5..%6)")
+                                 .arg(row.RangeMin)
+                                 .arg(row.RangeMax)
+                                 .arg(quoted(row.Skill))
+                                 .arg(i + 1)
+                                 .arg(earlier.RangeMin)
+                                 .arg(earlier.RangeMax));
+        }
+    }
+}
+
+void lintPieces(const ArmourTables& armour, Findings& findings) {
+    std::set<std::string> systems;
+    for (const guard::TSkillData& row : armour.SkillDatas)
+        systems.insert(row.Skill);
+    std::size_t record = armour.SkillDatas.size();
+    for (const ArmourSlot slot : kArmourSlots) {
+        std::map<std::string, std::size_t> firstOfName;
+        for (const guard::TEquipmentData& piece : armour.slotTable(slot)) {
+            ++record;
+            const auto [first, isFirst] = firstOfName.emplace(piece.Name, record);
+            if (!isFirst)
+                findings.add(kGuardFileName, record, piece.Name,
+                             QStringLiteral("a piece of the same name comes first in its slot (record %1); the "
+                                            "armour composer only ever uses that one")
+                                 .arg(first->second));
+            for (const guard::TEquipmentSkillData& entry : piece.Skills) {
+                if (!systems.contains(entry.Name))
+                    findings.add(kGuardFileName, record, piece.Name,
+                                 QStringLiteral("the skill entry %1 names no skill system of the skill list")
+                                     .arg(quoted(entry.Name)));
+                findings.noteMergedName(QStringLiteral("skill system"), entry.Name, kGuardFileName, record, piece.Name);
+            }
+            for (const guard::TMaterialData& material : piece.Materials)
+                findings.noteMergedName(QStringLiteral("material"), material.Name, kGuardFileName, record, piece.Name);
+        }
+    }
+}
+
+void lintWeapons(const weapon::TWeaponDatas& weapons, Findings& findings) {
+    Circles::Graph parentsOf;
+    std::set<std::string> names;
+    for (const weapon::TWeaponData& weapon : weapons) {
+        names.insert(weapon.Name);
+        if (!weapon.ParentWeapon.empty())
+            parentsOf[weapon.Name].push_back(weapon.ParentWeapon);
+    }
+    const Circles circles(parentsOf);
+    std::set<std::string> reported;
+    for (std::size_t i = 0; i < weapons.size(); ++i) {
+        const weapon::TWeaponData& weapon = weapons[i];
+        if (!weapon.ParentWeapon.empty() && !names.contains(weapon.ParentWeapon))
+            findings.add(kWeaponFileName, i + 1, weapon.Name,
+                         QStringLiteral("its parent %1 names no weapon").arg(quoted(weapon.ParentWeapon)));
+        if (circles.contains(weapon.Name) && reported.insert(weapon.Name).second)
+            findings.add(kWeaponFileName, i + 1, weapon.Name,
+                         QStringLiteral("the weapon is upgraded, through its parents, from itself"));
+        for (const weapon::TMaterialDatas* materials : {&weapon.CreateMaterials, &weapon.Materials})
+            for (const weapon::TMaterialData& material : *materials)
+                findings.noteMergedName(QStringLiteral("material"), material.Name, kWeaponFileName, i + 1, weapon.Name);
+    }
+}
+
+} // namespace
+
+QString LintFinding::line() const {
+    return QStringLiteral("%1: record %2 (%3): %4").arg(file).arg(record).arg(name, problem);
+}
+
+std::vector<LintFinding> lintDataFiles(const TPrepareDatas& recipes, const ArmourTables& armour,
+                                       const weapon::TWeaponDatas& weapons) {
+    Findings findings;
+    lintRecipes(recipes, findings);
+    lintSkillRows(armour.SkillDatas, findings);
+    lintPieces(armour, findings);
+    lintWeapons(weapons, findings);
+    return std::move(findings).take();
+}
+
+} // namespace trelkin
