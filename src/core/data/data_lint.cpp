@@ -23,7 +23,8 @@ QString quoted(const std::string& cp932) {
     return QStringLiteral("'%1'").arg(shown(cp932));
 }
 
-// Collects findings; names that differ only in ASCII case are gathered across the files and reported at the end.
+// Collects findings; names that differ only in ASCII case, and materials named by a single record, are gathered
+// across the files and reported at the end.
 class Findings {
 public:
     void add(const QString& file, std::size_t record, const std::string& name, const QString& problem) {
@@ -40,14 +41,22 @@ public:
             spellings.push_back({name, file, record, recordName});
     }
 
+    void noteMadeItem(const std::string& name) { m_madeItems.insert(name); }
+
+    // A material a record needs: checked for letter case, and counted once per record that names it.
+    void noteMaterial(const std::string& name, const QString& file, std::size_t record, const std::string& recordName) {
+        noteMergedName(QStringLiteral("material"), name, file, record, recordName);
+        if (name.empty())
+            return;
+        auto& users = m_materialUsers[name];
+        const bool sameRecord = !users.empty() && users.back().file == file && users.back().record == record;
+        if (!sameRecord)
+            users.push_back({name, file, record, recordName});
+    }
+
     std::vector<LintFinding> take() && {
-        for (const auto& [key, spellings] : m_spellings)
-            for (std::size_t i = 1; i < spellings.size(); ++i)
-                add(spellings[i].file, spellings[i].record, spellings[i].recordName,
-                    QStringLiteral("%1 %2 differs from %3 (%4 record %5) only in letter case; the program counts "
-                                   "them as one")
-                        .arg(key.first, quoted(spellings[i].name), quoted(spellings[0].name), spellings[0].file)
-                        .arg(spellings[0].record));
+        reportMergedNames();
+        reportLoneMaterials();
         std::stable_sort(m_findings.begin(), m_findings.end(), [](const LintFinding& a, const LintFinding& b) {
             return std::make_tuple(fileOrder(a.file), a.record) < std::make_tuple(fileOrder(b.file), b.record);
         });
@@ -62,10 +71,33 @@ private:
         std::string recordName;
     };
 
+    void reportMergedNames() {
+        for (const auto& [key, spellings] : m_spellings)
+            for (std::size_t i = 1; i < spellings.size(); ++i)
+                add(spellings[i].file, spellings[i].record, spellings[i].recordName,
+                    QStringLiteral("%1 %2 differs from %3 (%4 record %5) only in letter case; the program counts "
+                                   "them as one")
+                        .arg(key.first, quoted(spellings[i].name), quoted(spellings[0].name), spellings[0].file)
+                        .arg(spellings[0].record));
+    }
+
+    // A material that one record alone names and no recipe makes cannot be had in the game: most often a
+    // misspelling of a name used elsewhere.
+    void reportLoneMaterials() {
+        for (const auto& [name, users] : m_materialUsers)
+            if (users.size() == 1 && !m_madeItems.contains(name))
+                add(users[0].file, users[0].record, users[0].recordName,
+                    QStringLiteral("the material %1 is named nowhere else: no recipe makes it, and no other recipe, "
+                                   "piece or weapon uses it")
+                        .arg(quoted(name)));
+    }
+
     static int fileOrder(const QString& file) { return file == kPrepareFileName ? 0 : file == kGuardFileName ? 1 : 2; }
 
     std::vector<LintFinding> m_findings;
     std::map<std::pair<QString, std::string>, std::vector<Spelling>> m_spellings;
+    std::set<std::string> m_madeItems;
+    std::map<std::string, std::vector<Spelling>> m_materialUsers;
 };
 
 // The names that lie on a circle of derivations (an item made from itself through its materials, a weapon
@@ -147,8 +179,9 @@ void lintRecipes(const TPrepareDatas& recipes, Findings& findings) {
         if (circles.contains(recipe.Item) && reported.insert(recipe.Item).second)
             findings.add(kPrepareFileName, record, recipe.Item,
                          QStringLiteral("the item is made, through its materials, from itself"));
+        findings.noteMadeItem(recipe.Item);
         for (const std::string* material : {&recipe.Material1, &recipe.Material2})
-            findings.noteMergedName(QStringLiteral("material"), *material, kPrepareFileName, record, recipe.Item);
+            findings.noteMaterial(*material, kPrepareFileName, record, recipe.Item);
     }
 }
 
@@ -194,7 +227,7 @@ void lintPieces(const ArmourTables& armour, Findings& findings) {
                 findings.noteMergedName(QStringLiteral("skill system"), entry.Name, kGuardFileName, record, piece.Name);
             }
             for (const guard::TMaterialData& material : piece.Materials)
-                findings.noteMergedName(QStringLiteral("material"), material.Name, kGuardFileName, record, piece.Name);
+                findings.noteMaterial(material.Name, kGuardFileName, record, piece.Name);
         }
     }
 }
@@ -219,7 +252,7 @@ void lintWeapons(const weapon::TWeaponDatas& weapons, Findings& findings) {
                          QStringLiteral("the weapon is upgraded, through its parents, from itself"));
         for (const weapon::TMaterialDatas* materials : {&weapon.CreateMaterials, &weapon.Materials})
             for (const weapon::TMaterialData& material : *materials)
-                findings.noteMergedName(QStringLiteral("material"), material.Name, kWeaponFileName, i + 1, weapon.Name);
+                findings.noteMaterial(material.Name, kWeaponFileName, i + 1, weapon.Name);
     }
 }
 

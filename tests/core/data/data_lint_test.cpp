@@ -21,6 +21,8 @@ struct Tables {
         helm.Materials = {{2, sjis("鉄鉱石")}};
         armour.HeadDatas = {helm};
         weapons = {weapon(sjis("骨剣"), ""), weapon(sjis("骨剣改"), sjis("骨剣"))};
+        // Every material is named by two records, or made by a recipe.
+        weapons[0].CreateMaterials = {{1, sjis("薬草")}, {1, sjis("青茸")}, {1, sjis("蜂蜜")}, {1, sjis("鉄鉱石")}};
     }
 
     static weapon::TWeaponData weapon(const std::string& name, const std::string& parent) {
@@ -76,6 +78,13 @@ TEST(DataLintTest, FindsEachKindOfMistakeWhereItIs) {
          "weapon.dat: record 1 (骨剣): the weapon is upgraded, through its parents, from itself"},
         {"a recipe circle", [](Tables& t) { t.recipes[0].Material2 = sjis("上回復薬"); },
          "prepare.dat: record 1 (回復薬): the item is made, through its materials, from itself"},
+        {"a material one record names, twice",
+         [](Tables& t) {
+             t.armour.HeadDatas[0].Materials.push_back({1, sjis("鉄鉱右")});
+             t.armour.HeadDatas[0].Materials.push_back({2, sjis("鉄鉱右")});
+         },
+         "guard.dat: record 3 (鉄兜): the material '鉄鉱右' is named nowhere else: no recipe makes it, and no other "
+         "recipe, piece or weapon uses it"},
         {"a number out of range", [](Tables& t) { t.recipes[1].No = 201; },
          "prepare.dat: record 2 (上回復薬): recipe number 201 lies outside 0..200 and is shown as 200"},
     };
