@@ -9,10 +9,13 @@ namespace trelkin::ui {
 inline const QColor kSelectionBackground(0, 84, 153);
 
 // The window's style: the platform's own, with drop-down lists that open below their selector showing at most
-// their set number of entries, and a selection colour under which the highlighted text is easy to read.
+// their set number of entries, a selection colour under which the highlighted text is easy to read, and frame
+// lines that stay whole at fractional scale factors.
 class ApplicationStyle : public QProxyStyle {
     Q_OBJECT
 public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
     int styleHint(StyleHint hint, const QStyleOption* option = nullptr, const QWidget* widget = nullptr,
                   QStyleHintReturn* returned = nullptr) const override;
     QPalette standardPalette() const override;
