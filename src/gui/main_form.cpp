@@ -71,6 +71,9 @@ void TMainForm::buildPages() {
     layout->addWidget(m_panel1);
     layout->addWidget(m_pageControlMain, 1);
     setCentralWidget(central);
+    // Tab runs top to bottom and round again: from the tab bar along the bottom up to the link strip, then down
+    // through the page.
+    QWidget::setTabOrder(m_pageControlMain->tabBar(), m_panel1);
 }
 
 TMainForm::~TMainForm() = default;

@@ -2,9 +2,12 @@
 
 #include "core/side/side_addresses.h"
 #include "gui/widgets/colour.h"
+#include "gui/widgets/focus_mark.h"
 #include "gui/widgets/url_opener.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace trelkin {
 namespace {
@@ -20,6 +23,7 @@ LinkStrip::LinkStrip(QWidget* parent)
     setFrameShape(QFrame::Box);
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
@@ -32,6 +36,26 @@ void LinkStrip::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Panel1Click();
     QLabel::mouseReleaseEvent(event);
+}
+
+void LinkStrip::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Panel1Click();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkStrip::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    ui::drawFocusMark(painter, *this, rect());
 }
 
 void LinkStrip::Panel1Click() {

@@ -1,5 +1,7 @@
 #include "gui/widgets/fixed_tab_widget.h"
 
+#include "gui/widgets/focus_mark.h"
+
 #include <QStyleOptionTab>
 #include <QStylePainter>
 
@@ -27,18 +29,8 @@ void FixedSizeTabBar::paintEvent(QPaintEvent*) {
         painter.drawItemText(option.rect, Qt::AlignCenter | Qt::TextSingleLine, option.palette,
                              option.state.testFlag(QStyle::State_Enabled), option.text, QPalette::WindowText);
         if (hasFocus() && index == currentIndex())
-            drawFocusMark(painter, option);
+            drawFocusMark(painter, *this, option.rect);
     }
-}
-
-// The keyboard's place: a focus frame around the current tab's caption.
-void FixedSizeTabBar::drawFocusMark(QStylePainter& painter, const QStyleOptionTab& tab) const {
-    constexpr int kFocusMargin = 3;
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = tab.rect.adjusted(kFocusMargin, kFocusMargin, -kFocusMargin, -kFocusMargin);
-    focus.backgroundColor = tab.palette.color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 FixedTabWidget::FixedTabWidget(QSize tabSize, QTabWidget::TabPosition position, QWidget* parent) : QTabWidget(parent) {

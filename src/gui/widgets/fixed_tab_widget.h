@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStyleOptionTab>
-#include <QStylePainter>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -21,8 +19,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void drawFocusMark(QStylePainter& painter, const QStyleOptionTab& tab) const;
-
     QSize m_tabSize;
 };
 

@@ -202,5 +202,17 @@ TEST_F(SidePagesTest, LinkStripOpensTheGamePageAndIgnoresFailures) {
     waitForOpeners(strip->urlOpener());
 }
 
+TEST_F(SidePagesTest, EnterOrSpaceOnTheFocusedLinkStripOpensTheGamePage) {
+    open();
+    auto* strip = m_form->findChild<LinkStrip*>();
+    strip->urlOpener()->setProgram(fakeOpener(0));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        QFile::remove(m_dir.filePath(QStringLiteral("url.txt")));
+        QTest::keyClick(strip, key);
+        waitForOpeners(strip->urlOpener());
+        EXPECT_EQ(openedUrl(), gamePageUrl()) << key;
+    }
+}
+
 } // namespace
 } // namespace trelkin
