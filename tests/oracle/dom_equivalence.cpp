@@ -71,11 +71,12 @@ std::string domDifference(std::string_view bytes) {
     QString message;
     int line = 0;
     int column = 0;
-    const bool parsed = dom.setContent(QByteArray(bytes.data(), qsizetype(bytes.size())), false, &message, &line,
-                                       &column);
+    const bool parsed =
+        dom.setContent(QByteArray(bytes.data(), qsizetype(bytes.size())), false, &message, &line, &column);
     const std::string expectedError =
-        parsed ? std::string()
-               : QStringLiteral("%1 (%2 行 %3 列)").arg(shortenedForMessage(message)).arg(line).arg(column).toStdString();
+        parsed
+            ? std::string()
+            : QStringLiteral("%1 (%2 行 %3 列)").arg(shortenedForMessage(message)).arg(line).arg(column).toStdString();
     std::string error;
     xml::Document document;
     try {

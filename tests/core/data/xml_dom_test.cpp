@@ -17,7 +17,8 @@ TEST(XmlDomTest, TheStreamingReaderSeesWhatTheDomSeesInEveryKindOfNode) {
         "<r><p>x<![CDATA[y]]>z</p><q><!--c--></q><s><?pi data?></s>  \t\n </r>",
         "<!DOCTYPE r [<!ENTITY e \"text\"><!ENTITY m \"<q/>\">]><r><a>a&e;b</a><b>a&m;b</b></r>",
         "<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r><a>&x;</a><b>1&x;2</b></r>",
-        "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><r><a v=\"\x87\x40\">10\x81\x60" "14</a></r>",
+        "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><r><a v=\"\x87\x40\">10\x81\x60"
+        "14</a></r>",
         "<!-- before --><?pi?><r/><!-- after -->",
         "<a:b xmlns:a=\"u\"><a:c>1</a:c><d:e>2</d:e></a:b>",
         "<r><a>&undefined;</a></r>",
@@ -95,9 +96,10 @@ private:
     }
 
     std::string leaf() {
-        static const char* const leaves[] = {"10",    " ",     "\n  ",       "a &amp; b", "&#12354;", "&e;", "&m;",
-                                             "&no;",  "<!---->", "<?p x?>",  "<![CDATA[ ]]>", "<![CDATA[<t>]]>",
-                                             "\xe3\x80\x80", "\xe9\xa0\xad", "<", "]]>", "x"};
+        static const char* const leaves[] = {
+            "10",   " ",       "\n  ",    "a &amp; b",     "&#12354;",        "&e;",          "&m;",
+            "&no;", "<!---->", "<?p x?>", "<![CDATA[ ]]>", "<![CDATA[<t>]]>", "\xe3\x80\x80", "\xe9\xa0\xad",
+            "<",    "]]>",     "x"};
         return leaves[pick(0, 16)];
     }
 
