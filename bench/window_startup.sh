@@ -4,15 +4,16 @@
 #
 #   window_startup.sh BIN_DIR [NAME=DATA_DIR[=TRELKIN] ...]
 #
-# BIN_DIR holds trelkin, its demo data files and trelkin-empty-window; each NAME=DATA_DIR is another set of data
-# files to start on, with a copy of trelkin (or of the TRELKIN given, an older build say) placed beside them.
+# BIN_DIR holds trelkin, its demo data files, trelkin-empty-window and trelkin-text-window (the same window with
+# a line of Japanese text); each NAME=DATA_DIR is another set of data files to start on, with a copy of trelkin
+# (or of the TRELKIN given, an older build say) placed beside them.
 set -euo pipefail
 bin=$(cd "$1" && pwd); shift
 runs=${RUNS:-7}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cases=("empty-window=$bin/trelkin-empty-window" "demo=$bin/trelkin")
+cases=("empty-window=$bin/trelkin-empty-window" "text-window=$bin/trelkin-text-window" "demo=$bin/trelkin")
 for named in "$@"; do
     IFS== read -r name data exe <<<"$named"
     mkdir -p "$work/$name"
