@@ -126,7 +126,7 @@ int armourCommand(CommandContext& context) {
 
 int evaluateCommand(CommandContext& context) {
     const std::array<std::string, kArmourSlotCount> slotOptions{"--head", "--body", "--arm", "--waist", "--leg"};
-    std::vector<OptionSpec> known;
+    std::vector<KnownOption> known;
     for (const std::string& option : slotOptions)
         known.push_back({option});
     ArmourSelection selection;

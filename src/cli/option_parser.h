@@ -8,7 +8,7 @@
 namespace trelkin::cli {
 
 // An option that a command knows: its name ("--skill") and how many values follow it (0 for a flag).
-struct OptionSpec {
+struct KnownOption {
     std::string name;
     std::size_t valueCount = 1;
 };
@@ -24,7 +24,7 @@ struct ParsedArguments {
 
 // The one option parser of trelkin-cli: an argument that starts with "--" must be a known option and is followed
 // by its values; the number of positional arguments must be `positionalCount`. Anything else throws UsageError.
-ParsedArguments parseArguments(const std::vector<std::string>& arguments, const std::vector<OptionSpec>& known,
+ParsedArguments parseArguments(const std::vector<std::string>& arguments, const std::vector<KnownOption>& known,
                                std::size_t positionalCount = 0);
 
 } // namespace trelkin::cli

@@ -94,7 +94,7 @@ const std::map<std::string, ReportOption>& reportOptions() {
 }
 
 ArmourReportForm reportForm(const Values& arguments) {
-    std::vector<OptionSpec> known;
+    std::vector<KnownOption> known;
     for (const auto& [name, option] : reportOptions())
         known.push_back({name, option.valueCount});
     ReportArguments parsed;
