@@ -2,7 +2,7 @@
 
 #include "core/side/side_addresses.h"
 #include "gui/widgets/colour.h"
-#include "gui/widgets/focus_mark.h"
+#include "gui/widgets/keyboard_use.h"
 #include "gui/widgets/url_opener.h"
 
 #include <QKeyEvent>
@@ -39,15 +39,10 @@ void LinkStrip::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LinkStrip::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
+    if (ui::isActivationKey(*event))
         Panel1Click();
-        break;
-    default:
+    else
         QLabel::keyPressEvent(event);
-    }
 }
 
 void LinkStrip::paintEvent(QPaintEvent* event) {

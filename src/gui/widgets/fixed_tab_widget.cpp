@@ -1,6 +1,6 @@
 #include "gui/widgets/fixed_tab_widget.h"
 
-#include "gui/widgets/focus_mark.h"
+#include "gui/widgets/keyboard_use.h"
 
 #include <QStyleOptionTab>
 #include <QStylePainter>

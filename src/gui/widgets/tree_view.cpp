@@ -1,5 +1,7 @@
 #include "gui/widgets/tree_view.h"
 
+#include "gui/widgets/keyboard_use.h"
+
 #include <QKeyEvent>
 
 namespace trelkin::ui {
@@ -7,9 +9,7 @@ namespace trelkin::ui {
 TreeView::TreeView(QWidget* parent) : QTreeView(parent) {}
 
 void TreeView::keyPressEvent(QKeyEvent* event) {
-    const bool activates =
-        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-    if (activates && currentIndex().isValid() && event->modifiers() == Qt::NoModifier)
+    if (isActivationKey(*event) && currentIndex().isValid())
         return emit clicked(currentIndex());
     QTreeView::keyPressEvent(event);
 }

@@ -1,10 +1,17 @@
-#include "gui/widgets/focus_mark.h"
+#include "gui/widgets/keyboard_use.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QWidget>
 
 namespace trelkin::ui {
+
+bool isActivationKey(const QKeyEvent& event) {
+    const int key = event.key();
+    return (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+           event.modifiers() == Qt::NoModifier;
+}
 
 void drawFocusMark(QPainter& painter, const QWidget& widget, const QRect& around) {
     constexpr int kFocusMargin = 3;
