@@ -9,8 +9,9 @@ namespace trelkin::ui {
 
 bool isActivationKey(const QKeyEvent& event) {
     const int key = event.key();
+    // The keypad's Enter carries the keypad modifier and still counts.
     return (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
-           event.modifiers() == Qt::NoModifier;
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 void drawFocusMark(QPainter& painter, const QWidget& widget, const QRect& around) {

@@ -8,7 +8,8 @@ class QWidget;
 
 namespace trelkin::ui {
 
-// Enter, Return or Space with no modifier: on a widget that answers clicks, the key does what a click does.
+// Enter (also the keypad's), Return or Space with no modifier: on a widget that answers clicks, the key does what a
+// click does.
 bool isActivationKey(const QKeyEvent& event);
 
 // The keyboard's place on a widget that draws itself: the style's focus frame, a little inside `around`.

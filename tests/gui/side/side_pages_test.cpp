@@ -206,12 +206,16 @@ TEST_F(SidePagesTest, EnterOrSpaceOnTheFocusedLinkStripOpensTheGamePage) {
     open();
     auto* strip = m_form->findChild<LinkStrip*>();
     strip->urlOpener()->setProgram(fakeOpener(0));
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
         QFile::remove(m_dir.filePath(QStringLiteral("url.txt")));
-        QTest::keyClick(strip, key);
+        QTest::keyClick(strip, key, modifiers);
         waitForOpeners(strip->urlOpener());
-        EXPECT_EQ(openedUrl(), gamePageUrl()) << key;
-    }
+        return openedUrl();
+    };
+    EXPECT_EQ(press(Qt::Key_Return, Qt::NoModifier), gamePageUrl());
+    EXPECT_EQ(press(Qt::Key_Space, Qt::NoModifier), gamePageUrl());
+    EXPECT_EQ(press(Qt::Key_Enter, Qt::KeypadModifier), gamePageUrl()) << "the keypad's Enter";
+    EXPECT_EQ(press(Qt::Key_Return, Qt::ControlModifier), QString()) << "Ctrl+Enter is no click";
 }
 
 } // namespace
