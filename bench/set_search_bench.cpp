@@ -3,7 +3,7 @@
 // finish, whether every block is the same. Prints one table row per data set and query.
 #include "bench/generated_data.h"
 #include "core/setsearch/set_block.h"
-#include "core/setsearch/set_cursor.h"
+#include "core/setsearch/set_result_reader.h"
 #include "core/setsearch/set_search_run.h"
 #include "core/text/cp932.h"
 #include "oracle/literal_set_search.h"
@@ -51,10 +51,8 @@ double setsFormed(const ArmourTables& tables, const SetSearchQuery& query) {
 
 std::string resultText(const SetSearchResult& result) {
     std::string text;
-    visitSets(result, 0, result.size(), [&](const FoundSet& set) {
-        text += setBlockText(result.tables(), set);
-        return true;
-    });
+    SetResultReader reader(result);
+    writeBlockTexts(reader, 0, result.size(), [&](const std::string& block) { text += block; });
     return text;
 }
 
@@ -63,10 +61,11 @@ double microsecondsPerBlock(const SetSearchResult& result, std::uint64_t block) 
     if (result.size() == 0)
         return 0;
     const std::uint64_t elsewhere = block == 0 ? result.size() - 1 : 0;
+    SetResultReader reader(result);
     double total = 0;
     for (int i = 0; i < kSeeks; ++i) {
-        result.at(elsewhere);
-        total += seconds([&] { setBlockText(result.tables(), result.at(block)); });
+        reader.at(elsewhere);
+        total += seconds([&] { setBlockText(result.tables(), reader.at(block)); });
     }
     return total / kSeeks * 1e6;
 }

@@ -3,6 +3,7 @@
 #include "core/text/ascii_case.h"
 #include "core/text/cp932.h"
 #include "core/text/integer_reader.h"
+#include "core/util/wrapping.h"
 
 #include <algorithm>
 
@@ -14,22 +15,13 @@ namespace {
 
 constexpr std::int32_t kNoNumber = 0;
 
-// Two's complement wrap-around, as 32-bit sums of the data behave, instead of undefined overflow.
-std::int32_t wrapped(std::int64_t value) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
-
-void add(std::int32_t& total, std::int32_t amount) {
-    total = wrapped(std::int64_t(total) + amount);
-}
-
 void merge(MergedEntries& merged, const std::string& name, std::int32_t amount) {
     const auto found = std::find_if(merged.begin(), merged.end(),
                                     [&](const auto& entry) { return equalsIgnoringAsciiCase(entry.first, name); });
     if (found == merged.end())
         merged.emplace_back(name, amount);
     else
-        add(found->second, amount);
+        addWrapping(found->second, amount);
 }
 
 // Rows are matched by name byte for byte.
@@ -50,7 +42,7 @@ void recomputeTotals(std::vector<EvaluationRow>& rows) {
     for (EvaluationRow& row : rows) {
         std::int32_t total = 0;
         for (const std::string& cell : row.Cells)
-            add(total, cellValue(cell));
+            addWrapping(total, cellValue(cell));
         row.Total = std::to_string(total);
     }
 }
@@ -72,7 +64,7 @@ void placePiece(ArmourSetEvaluation& evaluation, ArmourSlot slot, const MergedPi
 void applyTorsoUp(ArmourSetEvaluation& evaluation) {
     const std::size_t body = slotIndex(ArmourSlot::Body);
     for (EvaluationRow& row : evaluation.SkillRows) {
-        const std::int32_t product = wrapped(std::int64_t(cellValue(row.Cells[body])) * evaluation.TorsoMultiplier);
+        const std::int32_t product = wrappingMultiply(cellValue(row.Cells[body]), evaluation.TorsoMultiplier);
         if (product != 0)
             row.Cells[body] = std::to_string(product);
     }
@@ -114,12 +106,12 @@ MergedPiece AccumulatePiece(const guard::TEquipmentDatas& table, const std::stri
         std::find_if(table.begin(), table.end(), [&](const guard::TEquipmentData& each) { return each.Name == name; });
     if (piece == table.end())
         return {};
-    add(evaluation.TotalDef, piece->Def);
-    add(evaluation.TotalProduction, piece->Production);
-    add(evaluation.TotalFire, piece->Fire);
-    add(evaluation.TotalWater, piece->Water);
-    add(evaluation.TotalThunder, piece->Thunder);
-    add(evaluation.TotalDragon, piece->Dragon);
+    addWrapping(evaluation.TotalDef, piece->Def);
+    addWrapping(evaluation.TotalProduction, piece->Production);
+    addWrapping(evaluation.TotalFire, piece->Fire);
+    addWrapping(evaluation.TotalWater, piece->Water);
+    addWrapping(evaluation.TotalThunder, piece->Thunder);
+    addWrapping(evaluation.TotalDragon, piece->Dragon);
     MergedPiece merged;
     for (const guard::TEquipmentSkillData& skill : piece->Skills)
         merge(merged.MergedSkills, skill.Name, skill.Val);

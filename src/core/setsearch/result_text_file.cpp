@@ -7,15 +7,12 @@
 
 namespace trelkin {
 
-ResultTextFile::ResultTextFile(const SetSearchResult& result, ResultLine first, ResultLine last,
+ResultTextFile::ResultTextFile(const SetSearchResult& result, BlockLine first, BlockLine last,
                                TextFileEncoding encoding, const QString& path)
-    : m_result(result), m_first(first), m_last(last), m_encoding(encoding), m_file(path) {}
+    : m_first(first), m_last(last), m_encoding(encoding), m_file(path), m_reader(result) {}
 
 bool ResultTextFile::open() {
-    if (!m_file.open(QIODevice::WriteOnly))
-        return fail();
-    m_cursor.emplace(m_result, m_first.block);
-    return true;
+    return m_file.open(QIODevice::WriteOnly) || fail();
 }
 
 bool ResultTextFile::fail() {
@@ -27,7 +24,7 @@ bool ResultTextFile::fail() {
 
 void ResultTextFile::appendBlock(QByteArray& out) {
     const std::uint64_t block = m_first.block + m_written;
-    const std::vector<std::string> lines = setBlockLines(m_result.tables(), m_cursor->set());
+    const std::vector<std::string> lines = setBlockLines(m_reader.result().tables(), m_reader.at(block));
     const int from = block == m_first.block ? m_first.line : 0;
     const int to = block == m_last.block ? m_last.line : int(lines.size()) - 1;
     for (int line = from; line <= to && line < int(lines.size()); ++line) {
@@ -45,8 +42,6 @@ bool ResultTextFile::writeSome(std::uint64_t blocks) {
     for (std::uint64_t i = 0; i < blocks && !atEnd(); ++i) {
         appendBlock(out);
         ++m_written;
-        if (!atEnd())
-            m_cursor->next();
     }
     return m_file.write(out) == out.size() || fail();
 }

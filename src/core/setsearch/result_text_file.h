@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/setsearch/set_cursor.h"
-#include "core/setsearch/set_search_result.h"
+#include "core/setsearch/set_result_reader.h"
+#include "core/text/block_line.h"
 
 #include <QSaveFile>
 #include <QString>
@@ -12,12 +12,6 @@ namespace trelkin {
 
 enum class TextFileEncoding { Utf8, ShiftJis };
 
-// A line of a result's text: its block and its line within the block.
-struct ResultLine {
-    std::uint64_t block = 0;
-    int line = 0;
-};
-
 // Writes the lines of a result from one line to another, as the memo shows them, to a text file, each line ending
 // in CR LF, a few blocks at a time so that a long save can show its progress and be cancelled. The text goes to a
 // temporary file in the target's folder, which becomes the target only when every line is written: a cancelled or
@@ -25,7 +19,7 @@ struct ResultLine {
 class ResultTextFile {
 public:
     // From `first` to `last` inclusive; both lie below the result's size().
-    ResultTextFile(const SetSearchResult& result, ResultLine first, ResultLine last, TextFileEncoding encoding,
+    ResultTextFile(const SetSearchResult& result, BlockLine first, BlockLine last, TextFileEncoding encoding,
                    const QString& path);
 
     // Makes the temporary file; false, with a message, when it cannot.
@@ -47,12 +41,11 @@ private:
     bool fail();
     void appendBlock(QByteArray& out);
 
-    const SetSearchResult& m_result;
-    ResultLine m_first;
-    ResultLine m_last;
+    BlockLine m_first;
+    BlockLine m_last;
     TextFileEncoding m_encoding;
     QSaveFile m_file;
-    std::optional<SetCursor> m_cursor;
+    SetResultReader m_reader;
     std::uint64_t m_written = 0;
     QString m_error;
 };

@@ -2,6 +2,7 @@
 
 #include "core/data/armour_tables.h"
 #include "core/setsearch/set_search_query.h"
+#include "core/util/wrapping.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,11 +16,6 @@ inline constexpr std::size_t kLastLevel = kArmourSlotCount - 1;
 // wanted rows use, or one of these.
 inline constexpr std::int32_t kAbsentSpelling = -1; // no entry of the system yet
 inline constexpr std::int32_t kOtherSpelling = -2;  // an entry in a spelling that no wanted row uses
-
-// Adds as the 32-bit sums of the game do: wrapping around.
-constexpr std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
-    return std::int32_t(std::uint32_t(a) + std::uint32_t(b));
-}
 
 // A skill table row that activates a wanted skill: its system (case-folded, as an index), range and spelling.
 struct WantedRow {

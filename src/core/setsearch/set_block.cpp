@@ -2,6 +2,7 @@
 
 #include "core/text/ascii_case.h"
 #include "core/text/cp932.h"
+#include "core/util/wrapping.h"
 
 #include <utility>
 
@@ -28,7 +29,7 @@ std::vector<std::pair<std::string, std::int32_t>> pointSums(const ArmourTables& 
             if (found == sums.end())
                 sums.emplace_back(entry.Name, entry.Val);
             else
-                found->second = std::int32_t(std::uint32_t(found->second) + std::uint32_t(entry.Val));
+                addWrapping(found->second, entry.Val);
         }
     }
     return sums;
@@ -46,10 +47,10 @@ std::vector<std::string> setActivatedSkills(const ArmourTables& tables, const Fo
 }
 
 std::int32_t setTotalDefence(const ArmourTables& tables, const FoundSet& set) {
-    std::uint32_t total = 0;
+    std::int32_t total = 0;
     for (const ArmourSlot slot : kArmourSlots)
-        total += std::uint32_t(pieceOf(tables, set, slot).Def);
-    return std::int32_t(total);
+        addWrapping(total, pieceOf(tables, set, slot).Def);
+    return total;
 }
 
 std::vector<std::string> setBlockLines(const ArmourTables& tables, const FoundSet& set) {

@@ -1,5 +1,7 @@
 #include "core/setsearch/set_counter.h"
 
+#include "core/setsearch/sum_key.h"
+
 #include <algorithm>
 #include <limits>
 #include <vector>
@@ -10,10 +12,6 @@ namespace {
 // Memory a memo may take, per level and counter.
 constexpr std::size_t kMemoBytes = std::size_t(2) << 20;
 constexpr std::size_t kFewestMemoEntries = 64;
-// FNV-1a over the sums, folded so that the low bits that pick a slot see the high ones.
-constexpr std::uint64_t kHashBasis = 14695981039346656037u;
-constexpr std::uint64_t kHashPrime = 1099511628211u;
-constexpr int kHashFold = 29;
 
 } // namespace
 
@@ -84,19 +82,14 @@ private:
     }
 
     void setProbe(const PartialSet& partial) {
-        m_probe.clear();
-        m_probe.push_back(partial.def);
-        m_probe.insert(m_probe.end(), partial.points.begin(), partial.points.end());
-        m_probe.insert(m_probe.end(), partial.spelling.begin(), partial.spelling.end());
+        m_probe.assign(1, partial.def);
+        appendSums(m_probe, partial.points.data(), partial.spelling.data(), partial.points.size());
     }
 
     // The probe's slot, or the free slot where it belongs.
     std::size_t slotOf() const {
-        std::uint64_t hash = kHashBasis;
-        for (const std::int32_t value : m_probe)
-            hash = (hash ^ std::uint32_t(value)) * kHashPrime;
         const std::size_t mask = capacity() - 1;
-        for (std::size_t slot = std::size_t(hash ^ (hash >> kHashFold)) & mask;; slot = (slot + 1) & mask)
+        for (std::size_t slot = hashKey(m_probe.data(), m_probe.size()) & mask;; slot = (slot + 1) & mask)
             if (!m_used[slot] ||
                 std::equal(m_probe.begin(), m_probe.end(), m_keys.begin() + std::ptrdiff_t(slot * m_width)))
                 return slot;

@@ -54,14 +54,4 @@ bool SetCursor::next() {
     return true;
 }
 
-void visitSets(const SetSearchResult& result, std::uint64_t first, std::uint64_t count,
-               const std::function<bool(const FoundSet&)>& visit) {
-    if (first >= result.size() || count == 0)
-        return;
-    SetCursor cursor(result, first);
-    std::uint64_t left = count;
-    for (bool more = true; more;)
-        more = visit(cursor.set()) && --left > 0 && cursor.next();
-}
-
 } // namespace trelkin

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace trelkin {
 
@@ -40,10 +39,5 @@ private:
     FoundSet m_set;
     std::uint64_t m_block = 0;
 };
-
-// Hands the sets of the blocks from `first` on to `visit`, in order, until it returns false, `count` sets were
-// handed on or the result ends; nothing when `first` lies beyond the result.
-void visitSets(const SetSearchResult& result, std::uint64_t first, std::uint64_t count,
-               const std::function<bool(const FoundSet&)>& visit);
 
 } // namespace trelkin

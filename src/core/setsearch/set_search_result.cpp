@@ -1,7 +1,6 @@
 #include "core/setsearch/set_search_result.h"
 
 #include "core/setsearch/set_counter.h"
-#include "core/setsearch/set_cursor.h"
 
 #include <algorithm>
 
@@ -16,8 +15,6 @@ SetSearchResult::SetSearchResult(std::shared_ptr<const SearchSpace> space) : m_s
     m_counts.resize(items);
     m_counted.resize(items);
 }
-
-SetSearchResult::~SetSearchResult() = default;
 
 std::uint64_t SetSearchResult::size() const {
     const std::size_t published = m_published.load(std::memory_order_acquire);
@@ -38,17 +35,6 @@ std::size_t SetSearchResult::itemOf(std::uint64_t block) const {
 
 std::uint64_t SetSearchResult::blocksBefore(std::size_t item) const {
     return item == 0 ? 0 : m_counts[item - 1];
-}
-
-FoundSet SetSearchResult::at(std::uint64_t block) const {
-    const std::lock_guard lock(m_lookupMutex);
-    if (!m_lookup)
-        m_lookup = std::make_unique<SetCursor>(*this, block);
-    else if (m_lookup->block() + 1 == block)
-        m_lookup->next();
-    else if (m_lookup->block() != block)
-        m_lookup->seek(block);
-    return m_lookup->set();
 }
 
 void SetSearchResult::complete(std::size_t item, std::uint64_t sets) {

@@ -11,28 +11,24 @@
 
 namespace trelkin {
 
-class SetCursor;
-
 // The result of one set search, held as counts rather than sets: the search is split into work items (the pairs
 // of a head and a body candidate in loop order, or the head candidates alone where the pairs would be too many),
 // and the result keeps how many sets each item holds. Any block is found again from these counts, so the memory
 // held does not grow with the number of sets found.
 //
 // The search completes items in any order, and the result publishes them in loop order: size() counts the sets
-// of the published items, which never shrink. Every member may be used from any thread.
+// of the published items, which never shrink and never change once published. Every member may be used from any
+// thread. Reading the sets themselves is the job of a SetResultReader.
 class SetSearchResult {
 public:
     // Throws std::bad_alloc when there are too many work items to count.
     explicit SetSearchResult(std::shared_ptr<const SearchSpace> space);
-    ~SetSearchResult();
 
     const SearchSpace& space() const { return *m_space; }
     const ArmourTables& tables() const { return m_space->tables(); }
 
     // The number of blocks found so far, in loop order without gaps.
     std::uint64_t size() const;
-    // Block `block` (less than size()), found without reading the blocks before it.
-    FoundSet at(std::uint64_t block) const;
 
     // How many loop levels a work item fixes (1: the head, 2: the head and the body), and how many items there are.
     std::size_t itemDepth() const { return m_itemDepth; }
@@ -61,9 +57,6 @@ private:
     std::size_t m_next = 0;
     bool m_frozen = false;
     std::atomic<std::size_t> m_published{0};
-    // Reused by at(), so that reading blocks one after another steps instead of searching afresh.
-    mutable std::mutex m_lookupMutex;
-    mutable std::unique_ptr<SetCursor> m_lookup;
 };
 
 } // namespace trelkin

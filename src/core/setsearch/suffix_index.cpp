@@ -1,5 +1,7 @@
 #include "core/setsearch/suffix_index.h"
 
+#include "core/setsearch/sum_key.h"
+
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
@@ -10,15 +12,6 @@ namespace {
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kInt32Span = std::int64_t(1) << 32;
-
-struct KeyHash {
-    std::size_t operator()(const std::vector<std::int32_t>& key) const {
-        std::size_t hash = key.size();
-        for (const std::int32_t value : key)
-            hash = hash * 1000003u ^ std::size_t(std::uint32_t(value));
-        return hash;
-    }
-};
 
 // The number of sorted values in [low, high].
 std::uint64_t countBetween(const std::int32_t* begin, const std::int32_t* end, std::int64_t low, std::int64_t high) {
@@ -42,8 +35,8 @@ public:
     explicit Builder(SuffixIndex& index) : m_index(index), m_systems(index.m_plan.systemCount()) {}
 
     void add(const std::int32_t* points, const std::int32_t* spelling, std::int32_t def) {
-        m_probe.assign(points, points + m_systems);
-        m_probe.insert(m_probe.end(), spelling, spelling + m_systems);
+        m_probe.clear();
+        appendSums(m_probe, points, spelling, m_systems);
         const auto [found, added] = m_lookup.try_emplace(m_probe, m_index.m_groups.size());
         if (added) {
             m_index.m_groups.push_back({m_index.m_keys.size(), 0, 0});
@@ -76,7 +69,7 @@ private:
     SuffixIndex& m_index;
     std::size_t m_systems;
     std::vector<std::int32_t> m_probe;
-    std::unordered_map<std::vector<std::int32_t>, std::size_t, KeyHash> m_lookup;
+    std::unordered_map<std::vector<std::int32_t>, std::size_t, SumKeyHash> m_lookup;
     std::vector<std::size_t> m_owner;
     std::vector<std::int32_t> m_arrived;
 };

@@ -1,6 +1,6 @@
 #include "gui/setsearch/result_saving.h"
 
-#include "gui/widgets/error_box.h"
+#include "gui/widgets/dialogs.h"
 
 #include <QElapsedTimer>
 #include <QProgressDialog>
@@ -15,7 +15,7 @@ constexpr int kProgressSteps = 1000;
 
 } // namespace
 
-ResultSaving::ResultSaving(std::shared_ptr<const SetSearchResult> result, ResultLine first, ResultLine last,
+ResultSaving::ResultSaving(std::shared_ptr<const SetSearchResult> result, BlockLine first, BlockLine last,
                            TextFileEncoding encoding, const QString& path, QWidget* parent)
     : QObject(parent), m_result(std::move(result)), m_file(*m_result, first, last, encoding, path), m_path(path),
       m_parent(parent) {

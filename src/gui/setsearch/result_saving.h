@@ -16,7 +16,7 @@ namespace trelkin {
 class ResultSaving : public QObject {
     Q_OBJECT
 public:
-    ResultSaving(std::shared_ptr<const SetSearchResult> result, ResultLine first, ResultLine last,
+    ResultSaving(std::shared_ptr<const SetSearchResult> result, BlockLine first, BlockLine last,
                  TextFileEncoding encoding, const QString& path, QWidget* parent);
     ~ResultSaving() override;
 

@@ -1,7 +1,6 @@
 #include "gui/setsearch/set_result_source.h"
 
 #include "core/setsearch/set_block.h"
-#include "core/setsearch/set_cursor.h"
 #include "core/text/cp932.h"
 
 namespace trelkin {
@@ -16,14 +15,14 @@ QStringList shown(const ArmourTables& tables, const FoundSet& set) {
 
 } // namespace
 
-QStringList SetResultSource::lines(std::uint64_t block) const {
-    return shown(m_result->tables(), m_result->at(block));
+QStringList SetResultSource::lines(std::uint64_t block) {
+    return shown(m_result->tables(), m_reader.at(block));
 }
 
-void SetResultSource::read(std::uint64_t first, std::uint64_t last, const Visit& visit) const {
+void SetResultSource::read(std::uint64_t first, std::uint64_t last, const Visit& visit) {
     if (first <= last)
-        visitSets(*m_result, first, last - first + 1,
-                  [&](const FoundSet& set) { return visit(shown(m_result->tables(), set)); });
+        m_reader.visit(first, last - first + 1,
+                       [&](const FoundSet& set) { return visit(shown(m_result->tables(), set)); });
 }
 
 } // namespace trelkin

@@ -6,9 +6,7 @@
 #include "gui/setsearch/result_saving.h"
 #include "gui/setsearch/set_result_source.h"
 #include "gui/widgets/block_text_view.h"
-#include "gui/widgets/error_box.h"
-#include "gui/widgets/file_dialogs.h"
-#include "gui/widgets/message_boxes.h"
+#include "gui/widgets/dialogs.h"
 #include "gui/widgets/name_items.h"
 
 #include <QCheckBox>
@@ -324,7 +322,7 @@ void SetSearchPage::saveSelection() {
     if (!m_memo2->hasSelection())
         return saveAll();
     const auto [first, last] = m_memo2->selection();
-    saveLines({first.block, first.line}, {last.block, last.line});
+    saveLines(first, last);
 }
 
 void SetSearchPage::saveAll() {
@@ -333,7 +331,7 @@ void SetSearchPage::saveAll() {
         saveLines({0, 0}, {found - 1, std::numeric_limits<int>::max()});
 }
 
-void SetSearchPage::saveLines(ResultLine first, ResultLine last) {
+void SetSearchPage::saveLines(BlockLine first, BlockLine last) {
     if (!m_result || m_saving)
         return;
     const std::optional<ui::SaveFileChoice> choice =

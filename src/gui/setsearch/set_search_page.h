@@ -54,7 +54,7 @@ private:
     void offerSaving(std::uint64_t blocks, std::uint64_t characters);
     void saveSelection();
     void saveAll();
-    void saveLines(ResultLine first, ResultLine last);
+    void saveLines(BlockLine first, BlockLine last);
     void showResultMenu(const QPoint& at);
     SetSearchQuery queryFromInputs() const;
     QWidget* makeConditions();

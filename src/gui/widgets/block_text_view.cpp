@@ -20,12 +20,12 @@ constexpr std::size_t kCachedBlocks = 64;
 // The selection's size is judged from this many of its blocks before a copy builds its text.
 constexpr std::uint64_t kSampledBlocks = 16;
 // About 32 MB of text: far more than a clipboard is for, far less than a machine holds.
-constexpr qsizetype kDefaultCopyLimit = qsizetype(16) << 20;
+constexpr qsizetype kCopyLimit = qsizetype(16) << 20;
 constexpr std::uint64_t kBarMaximum = std::numeric_limits<int>::max();
 
 } // namespace
 
-BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent), m_copyLimit(kDefaultCopyLimit) {
+BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFont(fixedPitchFont());
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -38,7 +38,7 @@ BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent), m_c
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
 }
 
-void BlockTextView::setSource(std::shared_ptr<const BlockSource> source) {
+void BlockTextView::setSource(std::shared_ptr<BlockSource> source) {
     m_source = std::move(source);
     m_cache.clear();
     m_nextCacheSlot = 0;
@@ -81,13 +81,13 @@ const QStringList& BlockTextView::linesOf(std::uint64_t block) const {
     return slot.second;
 }
 
-BlockTextView::Position BlockTextView::lastPosition() const {
+BlockLine BlockTextView::lastPosition() const {
     if (m_blockCount == 0)
         return {};
     return {m_blockCount - 1, std::max(0, int(linesOf(m_blockCount - 1).size()) - 1)};
 }
 
-BlockTextView::Position BlockTextView::moved(Position from, long long lines) const {
+BlockLine BlockTextView::moved(BlockLine from, long long lines) const {
     if (m_blockCount == 0)
         return {};
     while (lines > 0) {
@@ -112,17 +112,17 @@ BlockTextView::Position BlockTextView::moved(Position from, long long lines) con
     return from;
 }
 
-BlockTextView::Position BlockTextView::positionAt(int y) const {
+BlockLine BlockTextView::positionAt(int y) const {
     return moved(m_top, std::max(0, y / lineHeight()));
 }
 
-bool BlockTextView::isSelected(Position position) const {
+bool BlockTextView::isSelected(BlockLine position) const {
     if (!m_hasSelection)
         return false;
     return std::min(m_anchor, m_caret) <= position && position <= std::max(m_anchor, m_caret);
 }
 
-void BlockTextView::scrollTo(Position top) {
+void BlockTextView::scrollTo(BlockLine top) {
     m_top = top;
     const QSignalBlocker quiet(verticalScrollBar());
     verticalScrollBar()->setValue(barValueOf(top.block));
@@ -159,7 +159,7 @@ void BlockTextView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     const int height = lineHeight();
     const int left = kTextMargin - horizontalScrollBar()->value();
-    Position position = m_top;
+    BlockLine position = m_top;
     QStringList lines = linesOf(position.block);
     for (int y = 0; y < viewport()->height() && position.block < m_blockCount; y += height) {
         const QString text = position.line < lines.size() ? lines.at(position.line) : QString();
@@ -181,7 +181,7 @@ void BlockTextView::paintEvent(QPaintEvent*) {
     horizontalScrollBar()->setRange(0, std::max(0, m_widestLine - viewport()->width()));
 }
 
-void BlockTextView::moveCaret(Position caret, bool extend) {
+void BlockTextView::moveCaret(BlockLine caret, bool extend) {
     if (!extend || !m_hasSelection)
         m_anchor = caret;
     m_caret = caret;
@@ -247,7 +247,7 @@ void BlockTextView::selectAll() {
     viewport()->update();
 }
 
-std::pair<BlockTextView::Position, BlockTextView::Position> BlockTextView::selection() const {
+std::pair<BlockLine, BlockLine> BlockTextView::selection() const {
     return {std::min(m_anchor, m_caret), std::max(m_anchor, m_caret)};
 }
 
@@ -293,7 +293,7 @@ void BlockTextView::copy() {
     if (!m_hasSelection)
         return;
     const std::uint64_t estimate = estimatedSelectedCharacters();
-    if (estimate > std::uint64_t(m_copyLimit))
+    if (estimate > std::uint64_t(kCopyLimit))
         return emit copyTooLarge(selectedBlockCount(), estimate);
     try {
         QApplication::clipboard()->setText(selectedText());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/block_line.h"
+
 #include <QAbstractScrollArea>
 #include <QStringList>
 #include <cstdint>
@@ -16,10 +18,11 @@ public:
     using Visit = std::function<bool(const QStringList& lines)>;
 
     virtual ~BlockSource() = default;
-    // The lines of one block, found without reading the blocks before it.
-    virtual QStringList lines(std::uint64_t block) const = 0;
+    // The lines of one block, found without reading the blocks before it. A source may keep its place between
+    // reads, so reading is not const.
+    virtual QStringList lines(std::uint64_t block) = 0;
     // Hands the lines of the blocks first, first + 1, ... last, in order, to `visit` until it returns false.
-    virtual void read(std::uint64_t first, std::uint64_t last, const Visit& visit) const = 0;
+    virtual void read(std::uint64_t first, std::uint64_t last, const Visit& visit) = 0;
 };
 
 // A read-only text of any number of blocks of lines, made only when shown or copied: billions of blocks cost no
@@ -29,17 +32,10 @@ public:
 class BlockTextView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // A line of the whole text: its block and its line within the block.
-    struct Position {
-        std::uint64_t block = 0;
-        int line = 0;
-        friend auto operator<=>(const Position&, const Position&) = default;
-    };
-
     explicit BlockTextView(QWidget* parent = nullptr);
 
     // A new text of no blocks yet.
-    void setSource(std::shared_ptr<const BlockSource> source);
+    void setSource(std::shared_ptr<BlockSource> source);
     // The number of blocks grew; the view keeps its position and selection.
     void setBlockCount(std::uint64_t count);
     std::uint64_t blockCount() const { return m_blockCount; }
@@ -47,15 +43,14 @@ public:
     void selectAll();
     bool hasSelection() const { return m_hasSelection; }
     // The first and the last selected line.
-    std::pair<Position, Position> selection() const;
+    std::pair<BlockLine, BlockLine> selection() const;
     std::uint64_t selectedBlockCount() const;
     QString selectedText() const;
     // Copies the selection; where it would pass the copy limit, announces copyTooLarge instead.
     void copy();
-    void setCopyLimit(qsizetype characters) { m_copyLimit = characters; }
 
-    Position topPosition() const { return m_top; }
-    Position caretPosition() const { return m_caret; }
+    BlockLine topPosition() const { return m_top; }
+    BlockLine caretPosition() const { return m_caret; }
 
 signals:
     void copyTooLarge(std::uint64_t blocks, std::uint64_t estimatedCharacters);
@@ -72,25 +67,24 @@ private:
     int lineHeight() const;
     int visibleLines() const;
     const QStringList& linesOf(std::uint64_t block) const;
-    Position moved(Position from, long long lines) const;
-    Position lastPosition() const;
-    Position positionAt(int y) const;
-    bool isSelected(Position position) const;
-    void scrollTo(Position top);
-    void moveCaret(Position caret, bool extend);
+    BlockLine moved(BlockLine from, long long lines) const;
+    BlockLine lastPosition() const;
+    BlockLine positionAt(int y) const;
+    bool isSelected(BlockLine position) const;
+    void scrollTo(BlockLine top);
+    void moveCaret(BlockLine caret, bool extend);
     void updateScrollBars();
     int barValueOf(std::uint64_t block) const;
     std::uint64_t blockOfBar(int value) const;
     std::uint64_t estimatedSelectedCharacters() const;
 
-    std::shared_ptr<const BlockSource> m_source;
+    std::shared_ptr<BlockSource> m_source;
     std::uint64_t m_blockCount = 0;
-    Position m_top;
-    Position m_anchor;
-    Position m_caret;
+    BlockLine m_top;
+    BlockLine m_anchor;
+    BlockLine m_caret;
     bool m_hasSelection = false;
     int m_widestLine = 0;
-    qsizetype m_copyLimit;
     // The lines of the blocks shown last, so that moving and painting ask the source only for new blocks.
     mutable std::vector<std::pair<std::uint64_t, QStringList>> m_cache;
     mutable std::size_t m_nextCacheSlot = 0;

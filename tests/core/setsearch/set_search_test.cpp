@@ -1,5 +1,6 @@
 #include "core/setsearch/set_block.h"
 #include "core/setsearch/set_cursor.h"
+#include "core/setsearch/set_result_reader.h"
 #include "core/setsearch/set_search.h"
 #include "core/setsearch/set_search_run.h"
 #include "oracle/literal_set_search.h"
@@ -28,13 +29,11 @@ std::unique_ptr<SetSearchResult> searched(const ArmourTables& tables, const SetS
     return result;
 }
 
-// Every block of a result, read in order with one cursor.
+// Every block of a result, read in order with one reader.
 std::string resultText(const SetSearchResult& result) {
     std::string text;
-    visitSets(result, 0, result.size(), [&](const FoundSet& set) {
-        text += setBlockText(result.tables(), set);
-        return true;
-    });
+    SetResultReader reader(result);
+    writeBlockTexts(reader, 0, result.size(), [&](const std::string& block) { text += block; });
     return text;
 }
 
@@ -67,7 +66,8 @@ void expectRandomAccessMatches(const SetSearchResult& result, const std::vector<
     std::uniform_int_distribution<std::size_t> pick(0, blocks.size() - 1);
     for (int probe = 0; probe < kProbes; ++probe) {
         const std::size_t k = probe == 0 ? blocks.size() - 1 : pick(random);
-        ASSERT_EQ(setBlockText(result.tables(), result.at(k)), blocks[k]) << context << ", block " << k;
+        SetResultReader reader(result);
+        ASSERT_EQ(setBlockText(result.tables(), reader.at(k)), blocks[k]) << context << ", block " << k;
         SetCursor cursor(result, k);
         for (std::size_t step = k; step < blocks.size() && step < k + kSteps; ++step, cursor.next())
             ASSERT_EQ(setBlockText(result.tables(), cursor.set()), blocks[step]) << context << ", block " << step;

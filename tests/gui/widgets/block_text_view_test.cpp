@@ -13,11 +13,11 @@ namespace {
 // Block n holds the lines "n:a" and "n:b"; nothing is stored, so a source can hold any number of blocks.
 class CountingSource : public ui::BlockSource {
 public:
-    QStringList lines(std::uint64_t block) const override {
+    QStringList lines(std::uint64_t block) override {
         ++randomReads;
         return linesOf(block);
     }
-    void read(std::uint64_t first, std::uint64_t last, const Visit& visit) const override {
+    void read(std::uint64_t first, std::uint64_t last, const Visit& visit) override {
         for (std::uint64_t block = first; block <= last; ++block)
             if (!visit(linesOf(block)))
                 return;
@@ -26,7 +26,7 @@ public:
         return {QString::number(block) + QStringLiteral(":a"), QString::number(block) + QStringLiteral(":b")};
     }
 
-    mutable int randomReads = 0;
+    int randomReads = 0;
 };
 
 class BlockTextViewTest : public ::testing::Test {
@@ -87,7 +87,7 @@ TEST_F(BlockTextViewTest, ANewSourceStartsEmptyAtTheTop) {
     m_view.setSource(std::make_shared<CountingSource>());
     EXPECT_EQ(m_view.blockCount(), 0u);
     EXPECT_FALSE(m_view.hasSelection());
-    EXPECT_EQ(m_view.topPosition(), ui::BlockTextView::Position{});
+    EXPECT_EQ(m_view.topPosition(), BlockLine{});
 }
 
 } // namespace
