@@ -60,13 +60,9 @@ BENCHMARK(BM_LoadWeaponData)->ArgName("game")->Arg(0)->Arg(1);
 void BM_LoadAllThreeFiles(benchmark::State& state) {
     const QString directory = directoryOf(state);
     for (auto _ : state) {
-        TPrepareDatas recipes;
-        ArmourTables armour;
-        weapon::TWeaponDatas weapons;
-        LoadPrepareData(dataFilePathIn(directory, kPrepareFileName), recipes);
-        loadArmourTables(dataFilePathIn(directory, kGuardFileName), armour);
-        weapon::LoadWeaponData(dataFilePathIn(directory, kWeaponFileName), weapons);
-        benchmark::DoNotOptimize(weapons.data());
+        DataTables tables;
+        loadDataTables(directory, tables);
+        benchmark::DoNotOptimize(tables.Weapons.data());
     }
 }
 BENCHMARK(BM_LoadAllThreeFiles)->ArgName("game")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -75,15 +71,12 @@ BENCHMARK(BM_LoadAllThreeFiles)->ArgName("game")->Arg(0)->Arg(1)->Unit(benchmark
 void BM_LoadAsStartUpDoes(benchmark::State& state) {
     const QString directory = directoryOf(state);
     for (auto _ : state) {
-        DataFileLoading loading(dataFilePathIn(directory, kPrepareFileName), dataFilePathIn(directory, kGuardFileName),
-                                dataFilePathIn(directory, kWeaponFileName));
-        TPrepareDatas recipes;
-        ArmourTables armour;
-        weapon::TWeaponDatas weapons;
-        loading.takePrepare(recipes);
-        loading.takeArmour(armour);
-        loading.takeWeapons(weapons);
-        benchmark::DoNotOptimize(weapons.data());
+        DataFileLoading loading(directory);
+        DataTables tables;
+        loading.takePrepare(tables);
+        loading.takeArmour(tables);
+        loading.takeWeapons(tables);
+        benchmark::DoNotOptimize(tables.Weapons.data());
     }
 }
 BENCHMARK(BM_LoadAsStartUpDoes)->ArgName("game")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

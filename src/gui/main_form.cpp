@@ -1,7 +1,6 @@
 #include "gui/main_form.h"
 
 #include "core/data/data_file_loading.h"
-#include "core/data/data_file_path.h"
 #include "core/side/item_list.h"
 #include "core/text/error.h"
 #include "core/weapon/weapon_relations.h"
@@ -12,7 +11,7 @@
 #include "gui/side/link_strip.h"
 #include "gui/side/report_page.h"
 #include "gui/weapon/weapon_page.h"
-#include "gui/widgets/error_box.h"
+#include "gui/widgets/dialogs.h"
 #include "gui/widgets/fixed_tab_widget.h"
 #include "gui/widgets/lazy_page.h"
 #include "gui/widgets/window_font.h"
@@ -33,9 +32,7 @@ constexpr QSize kMainTabSize(120, 20);
 } // namespace
 
 TMainForm::TMainForm(const QString& dataDirectory, QWidget* parent)
-    : QMainWindow(parent), m_dataDirectory(dataDirectory),
-      m_loading(std::make_unique<DataFileLoading>(dataFile(kPrepareFileName), dataFile(kGuardFileName),
-                                                  dataFile(kWeaponFileName))) {
+    : QMainWindow(parent), m_loading(std::make_unique<DataFileLoading>(dataDirectory)) {
     setWindowTitle(kCaption);
     setFont(ui::windowFont());
     setMinimumSize(kWindowSize);
@@ -98,10 +95,6 @@ void TMainForm::placeCentred() {
     }
 }
 
-QString TMainForm::dataFile(const QString& fileName) const {
-    return m_dataDirectory.isEmpty() ? DataFilePath(fileName) : dataFilePathIn(m_dataDirectory, fileName);
-}
-
 void TMainForm::RunStartup() {
     try {
         runStartupSteps();
@@ -125,20 +118,20 @@ void TMainForm::whenShown(ui::LazyPage* page, std::function<void()> work) {
 
 // The steps in their order; a step whose view lies on a page not built yet leaves that view's filling to the page.
 void TMainForm::runStartupSteps() {
-    m_loading->takePrepare(PrepareDatas);
-    m_combinationPage->FillMaterialList(PrepareDatas);
-    m_combinationPage->BuildRecipeTree(PrepareDatas);
-    m_loading->takeArmour(m_armourTables);
+    m_loading->takePrepare(m_tables);
+    m_combinationPage->FillMaterialList(m_tables.PrepareDatas);
+    m_combinationPage->BuildRecipeTree(m_tables.PrepareDatas);
+    m_loading->takeArmour(m_tables);
     whenShown(m_armourTab, [this] {
-        m_armourPage->fillFromTables(m_armourTables);
-        m_setSearchPage->fillSkillSelectors(m_armourTables);
+        m_armourPage->fillFromTables(m_tables.Armour);
+        m_setSearchPage->fillSkillSelectors(m_tables.Armour);
     });
-    whenShown(m_reportTab, [this] { m_reportPage->fillSelectors(m_armourTables); });
-    m_loading->takeWeapons(Weapons);
+    whenShown(m_reportTab, [this] { m_reportPage->fillSelectors(m_tables.Armour); });
+    m_loading->takeWeapons(m_tables);
     // The trees are built here, so that a tree too large ends start-up at this step.
-    m_weaponTrees = BuildWeaponTrees(WeaponRelations(Weapons));
-    whenShown(m_weaponTab, [this] { m_weaponPage->showTrees(Weapons, *m_weaponTrees); });
-    m_itemNames = std::async([this] { return FillItemList(PrepareDatas, m_armourTables, Weapons); });
+    m_weaponTrees = BuildWeaponTrees(WeaponRelations(m_tables.Weapons));
+    whenShown(m_weaponTab, [this] { m_weaponPage->showTrees(m_tables.Weapons, *m_weaponTrees); });
+    m_itemNames = std::async([this] { return FillItemList(m_tables); });
     whenShown(m_itemTab, [this] { m_itemListPage->showItems(m_itemNames.get()); });
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/data/armour_tables.h"
-#include "core/data/common_prepare.h"
-#include "core/data/common_weapon.h"
+#include "core/data/data_tables.h"
 #include "core/weapon/weapon_tree.h"
 
 #include <QMainWindow>
@@ -45,10 +43,7 @@ public:
     void buildEveryPage();
 
     QTabWidget* pages() const { return m_pageControlMain; }
-    const TPrepareDatas& prepareDatas() const { return PrepareDatas; }
-    CombinationPage* combinationPage() const { return m_combinationPage; }
-    const ArmourTables& armourTables() const { return m_armourTables; }
-    const weapon::TWeaponDatas& weapons() const { return Weapons; }
+    const DataTables& tables() const { return m_tables; }
 
 protected:
     // Closing is never refused; a running set search ends with the window.
@@ -63,13 +58,9 @@ private:
     void whenShown(ui::LazyPage* page, std::function<void()> work);
     void buildPages();
     void placeCentred();
-    QString dataFile(const QString& fileName) const;
 
-    QString m_dataDirectory;
     std::unique_ptr<DataFileLoading> m_loading;
-    TPrepareDatas PrepareDatas;
-    ArmourTables m_armourTables; // SkillDatas and the five slot tables
-    weapon::TWeaponDatas Weapons;
+    DataTables m_tables; // PrepareDatas, SkillDatas and the five slot tables, Weapons
     std::optional<std::array<WeaponTree, kWeaponClassCount>> m_weaponTrees;
     std::future<std::vector<std::string>> m_itemNames; // made off the window's thread once the tables are read
 

@@ -1,4 +1,4 @@
-#include "core/data/prepare_tree.h"
+#include "core/combination/prepare_tree.h"
 
 namespace trelkin {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/combination/recipes_by_item.h"
 #include "core/data/common_prepare.h"
-#include "core/data/recipes_by_item.h"
-#include "core/data/tree_walk.h"
 #include "core/text/collation.h"
+#include "core/util/tree_walk.h"
 
 #include <deque>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/combination/recipes_by_item.h"
 #include "core/data/common_prepare.h"
-#include "core/data/recipes_by_item.h"
 #include "core/text/rgb.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "core/combination/recipe_tree_opening.h"
 
-#include "core/data/tree_walk.h"
+#include "core/util/tree_walk.h"
 
 #include <deque>
 #include <unordered_set>

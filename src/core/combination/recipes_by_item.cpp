@@ -1,4 +1,4 @@
-#include "core/data/recipes_by_item.h"
+#include "core/combination/recipes_by_item.h"
 
 namespace trelkin {
 

@@ -1,5 +1,7 @@
 #include "core/data/data_file_loading.h"
 
+#include "core/data/data_file_path.h"
+
 namespace trelkin {
 namespace {
 
@@ -19,10 +21,11 @@ std::future<DataFileLoading::Read<Table>> readOnItsOwn(Load load, const QString&
 
 } // namespace
 
-DataFileLoading::DataFileLoading(const QString& preparePath, const QString& guardPath, const QString& weaponPath)
-    : m_prepare(readOnItsOwn<TPrepareDatas>(LoadPrepareData, preparePath)),
-      m_armour(readOnItsOwn<ArmourTables>(loadArmourTables, guardPath)),
-      m_weapons(readOnItsOwn<weapon::TWeaponDatas>(weapon::LoadWeaponData, weaponPath)) {}
+DataFileLoading::DataFileLoading(const QString& directory)
+    : m_prepare(readOnItsOwn<TPrepareDatas>(LoadPrepareData, dataFilePathIn(directory, kPrepareFileName))),
+      m_armour(readOnItsOwn<ArmourTables>(loadArmourTables, dataFilePathIn(directory, kGuardFileName))),
+      m_weapons(
+          readOnItsOwn<weapon::TWeaponDatas>(weapon::LoadWeaponData, dataFilePathIn(directory, kWeaponFileName))) {}
 
 DataFileLoading::~DataFileLoading() = default;
 
@@ -33,16 +36,16 @@ template <typename Table> void DataFileLoading::take(std::future<Read<Table>>& p
         std::rethrow_exception(read.error);
 }
 
-void DataFileLoading::takePrepare(TPrepareDatas& table) {
-    take(m_prepare, table);
+void DataFileLoading::takePrepare(DataTables& tables) {
+    take(m_prepare, tables.PrepareDatas);
 }
 
-void DataFileLoading::takeArmour(ArmourTables& tables) {
-    take(m_armour, tables);
+void DataFileLoading::takeArmour(DataTables& tables) {
+    take(m_armour, tables.Armour);
 }
 
-void DataFileLoading::takeWeapons(weapon::TWeaponDatas& table) {
-    take(m_weapons, table);
+void DataFileLoading::takeWeapons(DataTables& tables) {
+    take(m_weapons, tables.Weapons);
 }
 
 } // namespace trelkin

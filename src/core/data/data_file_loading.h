@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/data/armour_tables.h"
-#include "core/data/common_prepare.h"
-#include "core/data/common_weapon.h"
+#include "core/data/data_tables.h"
 
 #include <QString>
 #include <exception>
@@ -10,21 +8,21 @@
 
 namespace trelkin {
 
-// The three data files, read on threads of their own from the moment start-up begins, so that reading overlaps
-// with building the window. Start-up then takes each file's tables at that file's step, in its own order: a
-// file's error is met where its step comes, exactly as if the file were read there, and the files after a
-// failing step are never looked at. The paths must lead to the files as start-up would read them.
+// The three data files of a directory (next to the executable when none is given), read on threads of their own from
+// the moment start-up begins, so that reading overlaps with building the window. Start-up then takes each file's tables
+// at that file's step, in its own order: a file's error is met where its step comes, exactly as if the file were read
+// there, and the files after a failing step are never looked at.
 class DataFileLoading {
 public:
-    DataFileLoading(const QString& preparePath, const QString& guardPath, const QString& weaponPath);
+    explicit DataFileLoading(const QString& directory);
     // Waits for every file still being read.
     ~DataFileLoading();
 
     // Each waits for its file, moves the tables read into the caller's (as full as the loader left them), and
     // throws the error that the loader threw, if any.
-    void takePrepare(TPrepareDatas& table);
-    void takeArmour(ArmourTables& tables);
-    void takeWeapons(weapon::TWeaponDatas& table);
+    void takePrepare(DataTables& tables);
+    void takeArmour(DataTables& tables);
+    void takeWeapons(DataTables& tables);
 
     // A table as its loader left it, and the error the loader threw (an Error, or running out of memory).
     template <typename Table> struct Read {

@@ -6,11 +6,11 @@
 namespace trelkin {
 
 QString DataFilePath(const QString& fileName) {
-    return dataFilePathIn(QCoreApplication::applicationDirPath(), fileName);
+    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
 }
 
 QString dataFilePathIn(const QString& directory, const QString& fileName) {
-    return QDir(directory).filePath(fileName);
+    return directory.isEmpty() ? DataFilePath(fileName) : QDir(directory).filePath(fileName);
 }
 
 } // namespace trelkin

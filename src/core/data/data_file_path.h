@@ -12,7 +12,7 @@ inline const QString kWeaponFileName = QStringLiteral("weapon.dat");
 // Built afresh for each file. Needs a QCoreApplication.
 QString DataFilePath(const QString& fileName);
 
-// The data file of that name in the given directory.
+// The data file of that name in the given directory; without a directory, DataFilePath.
 QString dataFilePathIn(const QString& directory, const QString& fileName);
 
 } // namespace trelkin

@@ -1,4 +1,4 @@
-#include "core/side/open_failure.h"
+#include "core/desktop/open_failure.h"
 
 #include <array>
 #include <utility>

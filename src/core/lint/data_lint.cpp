@@ -1,4 +1,4 @@
-#include "core/data/data_lint.h"
+#include "core/lint/data_lint.h"
 
 #include "core/combination/prepare_details.h"
 #include "core/data/data_file_path.h"
@@ -23,12 +23,15 @@ QString quoted(const std::string& cp932) {
     return QStringLiteral("'%1'").arg(shown(cp932));
 }
 
-// Collects findings; names that differ only in ASCII case, and materials named by a single record, are gathered
-// across the files and reported at the end.
-class Findings {
+// Collects findings and notes; names that differ only in ASCII case, and materials named by a single record, are
+// gathered across the files and noted at the end.
+class LintReport {
 public:
-    void add(const QString& file, std::size_t record, const std::string& name, const QString& problem) {
-        m_findings.push_back({file, record, shown(name), problem});
+    void finding(const QString& file, std::size_t record, const std::string& name, const QString& problem) {
+        m_entries.push_back({LintEntry::Kind::Finding, file, record, shown(name), problem});
+    }
+    void note(const QString& file, std::size_t record, const std::string& name, const QString& problem) {
+        m_entries.push_back({LintEntry::Kind::Note, file, record, shown(name), problem});
     }
 
     // A name the program merges with every other that differs from it only in ASCII case.
@@ -54,13 +57,13 @@ public:
             users.push_back({name, file, record, recordName});
     }
 
-    std::vector<LintFinding> take() && {
-        reportMergedNames();
-        reportLoneMaterials();
-        std::stable_sort(m_findings.begin(), m_findings.end(), [](const LintFinding& a, const LintFinding& b) {
+    std::vector<LintEntry> take() && {
+        noteMergedNames();
+        noteLoneMaterials();
+        std::stable_sort(m_entries.begin(), m_entries.end(), [](const LintEntry& a, const LintEntry& b) {
             return std::make_tuple(fileOrder(a.file), a.record) < std::make_tuple(fileOrder(b.file), b.record);
         });
-        return std::move(m_findings);
+        return std::move(m_entries);
     }
 
 private:
@@ -71,30 +74,30 @@ private:
         std::string recordName;
     };
 
-    void reportMergedNames() {
+    void noteMergedNames() {
         for (const auto& [key, spellings] : m_spellings)
             for (std::size_t i = 1; i < spellings.size(); ++i)
-                add(spellings[i].file, spellings[i].record, spellings[i].recordName,
-                    QStringLiteral("%1 %2 differs from %3 (%4 record %5) only in letter case; the program counts "
-                                   "them as one")
-                        .arg(key.first, quoted(spellings[i].name), quoted(spellings[0].name), spellings[0].file)
-                        .arg(spellings[0].record));
+                note(spellings[i].file, spellings[i].record, spellings[i].recordName,
+                     QStringLiteral("%1 %2 differs from %3 (%4 record %5) only in letter case; the program counts "
+                                    "them as one")
+                         .arg(key.first, quoted(spellings[i].name), quoted(spellings[0].name), spellings[0].file)
+                         .arg(spellings[0].record));
     }
 
-    // A material that one record alone names and no recipe makes cannot be had in the game: most often a
-    // misspelling of a name used elsewhere.
-    void reportLoneMaterials() {
+    // A material that one record alone names and no recipe makes: a gathered or carved material often is, and a
+    // misspelling of a name used elsewhere looks the same.
+    void noteLoneMaterials() {
         for (const auto& [name, users] : m_materialUsers)
             if (users.size() == 1 && !m_madeItems.contains(name))
-                add(users[0].file, users[0].record, users[0].recordName,
-                    QStringLiteral("the material %1 is named nowhere else: no recipe makes it, and no other recipe, "
-                                   "piece or weapon uses it")
-                        .arg(quoted(name)));
+                note(users[0].file, users[0].record, users[0].recordName,
+                     QStringLiteral("the material %1 is named nowhere else: no recipe makes it, and no other recipe, "
+                                    "piece or weapon uses it")
+                         .arg(quoted(name)));
     }
 
     static int fileOrder(const QString& file) { return file == kPrepareFileName ? 0 : file == kGuardFileName ? 1 : 2; }
 
-    std::vector<LintFinding> m_findings;
+    std::vector<LintEntry> m_entries;
     std::map<std::pair<QString, std::string>, std::vector<Spelling>> m_spellings;
     std::set<std::string> m_madeItems;
     std::map<std::string, std::vector<Spelling>> m_materialUsers;
@@ -158,7 +161,7 @@ private:
     std::set<std::string> m_onCircle;
 };
 
-void lintRecipes(const TPrepareDatas& recipes, Findings& findings) {
+void lintRecipes(const TPrepareDatas& recipes, LintReport& report) {
     Circles::Graph materialsOf;
     for (const TPrepareData& recipe : recipes) {
         materialsOf[recipe.Item].push_back(recipe.Material1);
@@ -170,41 +173,41 @@ void lintRecipes(const TPrepareDatas& recipes, Findings& findings) {
         const TPrepareData& recipe = recipes[i];
         const std::size_t record = i + 1;
         if (recipe.No < kLowestRecipeNumber || recipe.No > kHighestRecipeNumber)
-            findings.add(kPrepareFileName, record, recipe.Item,
-                         QStringLiteral("recipe number %1 lies outside %2..%3 and is shown as %4")
-                             .arg(recipe.No)
-                             .arg(kLowestRecipeNumber)
-                             .arg(kHighestRecipeNumber)
-                             .arg(std::clamp(recipe.No, kLowestRecipeNumber, kHighestRecipeNumber)));
+            report.note(kPrepareFileName, record, recipe.Item,
+                        QStringLiteral("recipe number %1 lies outside %2..%3 and is shown as %4")
+                            .arg(recipe.No)
+                            .arg(kLowestRecipeNumber)
+                            .arg(kHighestRecipeNumber)
+                            .arg(std::clamp(recipe.No, kLowestRecipeNumber, kHighestRecipeNumber)));
         if (circles.contains(recipe.Item) && reported.insert(recipe.Item).second)
-            findings.add(kPrepareFileName, record, recipe.Item,
-                         QStringLiteral("the item is made, through its materials, from itself"));
-        findings.noteMadeItem(recipe.Item);
+            report.finding(kPrepareFileName, record, recipe.Item,
+                           QStringLiteral("the item is made, through its materials, from itself"));
+        report.noteMadeItem(recipe.Item);
         for (const std::string* material : {&recipe.Material1, &recipe.Material2})
-            findings.noteMaterial(*material, kPrepareFileName, record, recipe.Item);
+            report.noteMaterial(*material, kPrepareFileName, record, recipe.Item);
     }
 }
 
-void lintSkillRows(const guard::TSkillDatas& skills, Findings& findings) {
+void lintSkillRows(const guard::TSkillDatas& skills, LintReport& report) {
     for (std::size_t j = 0; j < skills.size(); ++j) {
         const guard::TSkillData& row = skills[j];
-        findings.noteMergedName(QStringLiteral("skill system"), row.Skill, kGuardFileName, j + 1, row.Name);
+        report.noteMergedName(QStringLiteral("skill system"), row.Skill, kGuardFileName, j + 1, row.Name);
         for (std::size_t i = 0; i < j; ++i) {
             const guard::TSkillData& earlier = skills[i];
             if (earlier.Skill == row.Skill && earlier.RangeMin <= row.RangeMax && row.RangeMin <= earlier.RangeMax)
-                findings.add(kGuardFileName, j + 1, row.Name,
-                             QStringLiteral("the range %1..%2 of skill system %3 overlaps record %4 (%5..%6)")
-                                 .arg(row.RangeMin)
-                                 .arg(row.RangeMax)
-                                 .arg(quoted(row.Skill))
-                                 .arg(i + 1)
-                                 .arg(earlier.RangeMin)
-                                 .arg(earlier.RangeMax));
+                report.note(kGuardFileName, j + 1, row.Name,
+                            QStringLiteral("the range %1..%2 of skill system %3 overlaps record %4 (%5..%6)")
+                                .arg(row.RangeMin)
+                                .arg(row.RangeMax)
+                                .arg(quoted(row.Skill))
+                                .arg(i + 1)
+                                .arg(earlier.RangeMin)
+                                .arg(earlier.RangeMax));
         }
     }
 }
 
-void lintPieces(const ArmourTables& armour, Findings& findings) {
+void lintPieces(const ArmourTables& armour, LintReport& report) {
     std::set<std::string> systems;
     for (const guard::TSkillData& row : armour.SkillDatas)
         systems.insert(row.Skill);
@@ -215,24 +218,24 @@ void lintPieces(const ArmourTables& armour, Findings& findings) {
             ++record;
             const auto [first, isFirst] = firstOfName.emplace(piece.Name, record);
             if (!isFirst)
-                findings.add(kGuardFileName, record, piece.Name,
-                             QStringLiteral("a piece of the same name comes first in its slot (record %1); the "
-                                            "armour composer only ever uses that one")
-                                 .arg(first->second));
+                report.finding(kGuardFileName, record, piece.Name,
+                               QStringLiteral("a piece of the same name comes first in its slot (record %1); the "
+                                              "armour composer only ever uses that one")
+                                   .arg(first->second));
             for (const guard::TEquipmentSkillData& entry : piece.Skills) {
                 if (!systems.contains(entry.Name))
-                    findings.add(kGuardFileName, record, piece.Name,
-                                 QStringLiteral("the skill entry %1 names no skill system of the skill list")
-                                     .arg(quoted(entry.Name)));
-                findings.noteMergedName(QStringLiteral("skill system"), entry.Name, kGuardFileName, record, piece.Name);
+                    report.finding(kGuardFileName, record, piece.Name,
+                                   QStringLiteral("the skill entry %1 names no skill system of the skill list")
+                                       .arg(quoted(entry.Name)));
+                report.noteMergedName(QStringLiteral("skill system"), entry.Name, kGuardFileName, record, piece.Name);
             }
             for (const guard::TMaterialData& material : piece.Materials)
-                findings.noteMaterial(material.Name, kGuardFileName, record, piece.Name);
+                report.noteMaterial(material.Name, kGuardFileName, record, piece.Name);
         }
     }
 }
 
-void lintWeapons(const weapon::TWeaponDatas& weapons, Findings& findings) {
+void lintWeapons(const weapon::TWeaponDatas& weapons, LintReport& report) {
     Circles::Graph parentsOf;
     std::set<std::string> names;
     for (const weapon::TWeaponData& weapon : weapons) {
@@ -245,31 +248,31 @@ void lintWeapons(const weapon::TWeaponDatas& weapons, Findings& findings) {
     for (std::size_t i = 0; i < weapons.size(); ++i) {
         const weapon::TWeaponData& weapon = weapons[i];
         if (!weapon.ParentWeapon.empty() && !names.contains(weapon.ParentWeapon))
-            findings.add(kWeaponFileName, i + 1, weapon.Name,
-                         QStringLiteral("its parent %1 names no weapon").arg(quoted(weapon.ParentWeapon)));
+            report.finding(kWeaponFileName, i + 1, weapon.Name,
+                           QStringLiteral("its parent %1 names no weapon").arg(quoted(weapon.ParentWeapon)));
         if (circles.contains(weapon.Name) && reported.insert(weapon.Name).second)
-            findings.add(kWeaponFileName, i + 1, weapon.Name,
-                         QStringLiteral("the weapon is upgraded, through its parents, from itself"));
+            report.finding(kWeaponFileName, i + 1, weapon.Name,
+                           QStringLiteral("the weapon is upgraded, through its parents, from itself"));
         for (const weapon::TMaterialDatas* materials : {&weapon.CreateMaterials, &weapon.Materials})
             for (const weapon::TMaterialData& material : *materials)
-                findings.noteMaterial(material.Name, kWeaponFileName, i + 1, weapon.Name);
+                report.noteMaterial(material.Name, kWeaponFileName, i + 1, weapon.Name);
     }
 }
 
 } // namespace
 
-QString LintFinding::line() const {
-    return QStringLiteral("%1: record %2 (%3): %4").arg(file).arg(record).arg(name, problem);
+QString LintEntry::line() const {
+    const QString marker = kind == Kind::Note ? QStringLiteral("note: ") : QString();
+    return QStringLiteral("%1: record %2 (%3): %4%5").arg(file).arg(record).arg(name, marker, problem);
 }
 
-std::vector<LintFinding> lintDataFiles(const TPrepareDatas& recipes, const ArmourTables& armour,
-                                       const weapon::TWeaponDatas& weapons) {
-    Findings findings;
-    lintRecipes(recipes, findings);
-    lintSkillRows(armour.SkillDatas, findings);
-    lintPieces(armour, findings);
-    lintWeapons(weapons, findings);
-    return std::move(findings).take();
+std::vector<LintEntry> lintDataFiles(const DataTables& tables) {
+    LintReport report;
+    lintRecipes(tables.PrepareDatas, report);
+    lintSkillRows(tables.Armour.SkillDatas, report);
+    lintPieces(tables.Armour, report);
+    lintWeapons(tables.Weapons, report);
+    return std::move(report).take();
 }
 
 } // namespace trelkin

@@ -4,20 +4,18 @@
 #include "core/text/unique_names.h"
 
 namespace trelkin {
-namespace {} // namespace
 
-std::vector<std::string> FillItemList(const TPrepareDatas& PrepareDatas, const ArmourTables& armourTables,
-                                      const weapon::TWeaponDatas& Weapons) {
+std::vector<std::string> FillItemList(const DataTables& tables) {
     UniqueNames names;
-    for (const TPrepareData& recipe : PrepareDatas) {
+    for (const TPrepareData& recipe : tables.PrepareDatas) {
         names.add(recipe.Material1);
         names.add(recipe.Material2);
         names.add(recipe.Item);
     }
     for (const ArmourSlot slot : kArmourSlots)
-        for (const guard::TEquipmentData& piece : armourTables.slotTable(slot))
+        for (const guard::TEquipmentData& piece : tables.Armour.slotTable(slot))
             names.addNamesOf(piece.Materials);
-    for (const weapon::TWeaponData& weapon : Weapons) {
+    for (const weapon::TWeaponData& weapon : tables.Weapons) {
         names.addNamesOf(weapon.CreateMaterials);
         names.addNamesOf(weapon.Materials);
     }

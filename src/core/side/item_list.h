@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/data/armour_tables.h"
-#include "core/data/common_prepare.h"
-#include "core/data/common_weapon.h"
+#include "core/data/data_tables.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +11,6 @@ namespace trelkin {
 // and sorted. Names are met in the order recipes (Material1, Material2, Item), armour materials head to leg, then
 // weapon production and upgrade materials; of names that differ only in ASCII letter case, the one met first is
 // kept.
-std::vector<std::string> FillItemList(const TPrepareDatas& PrepareDatas, const ArmourTables& armourTables,
-                                      const weapon::TWeaponDatas& Weapons);
+std::vector<std::string> FillItemList(const DataTables& tables);
 
 } // namespace trelkin

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/data/common_weapon.h"
-#include "core/data/tree_walk.h"
+#include "core/util/tree_walk.h"
 #include "core/weapon/weapon_class.h"
 #include "core/weapon/weapon_relations.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/combination/prepare_details.h"
+#include "core/combination/recipes_by_item.h"
 #include "core/data/common_prepare.h"
-#include "core/data/recipes_by_item.h"
 
 #include <QWidget>
 #include <memory>

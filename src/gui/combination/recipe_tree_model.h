@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/data/prepare_tree.h"
+#include "core/combination/prepare_tree.h"
 
 #include <QAbstractItemModel>
 #include <memory>

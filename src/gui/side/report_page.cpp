@@ -2,10 +2,10 @@
 
 #include "core/armour/armour_selectors.h"
 #include "core/data/armour_slot.h"
-#include "core/side/open_failure.h"
+#include "core/desktop/open_failure.h"
 #include "core/side/side_addresses.h"
 #include "core/text/cp932.h"
-#include "gui/widgets/error_box.h"
+#include "gui/widgets/dialogs.h"
 #include "gui/widgets/integer_field.h"
 #include "gui/widgets/name_items.h"
 #include "gui/widgets/url_opener.h"

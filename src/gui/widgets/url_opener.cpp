@@ -1,6 +1,6 @@
 #include "gui/widgets/url_opener.h"
 
-#include "core/side/open_failure.h"
+#include "core/desktop/open_failure.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,8 +1,8 @@
 #include "core/combination/material_pairs.h"
 #include "core/combination/prepare_details.h"
+#include "core/combination/prepare_tree.h"
 #include "core/combination/recipe_colour.h"
 #include "core/combination/recipe_tree.h"
-#include "core/data/prepare_tree.h"
 #include "support/scrambled_fixture.h"
 
 #include <gtest/gtest.h>

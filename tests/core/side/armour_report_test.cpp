@@ -1,5 +1,5 @@
+#include "core/desktop/open_failure.h"
 #include "core/side/armour_report.h"
-#include "core/side/open_failure.h"
 #include "core/text/error.h"
 
 #include <QUrl>

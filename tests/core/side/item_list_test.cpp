@@ -1,5 +1,4 @@
 #include "core/side/item_list.h"
-#include "core/text/collation.h"
 #include "core/text/count_text.h"
 #include "support/scrambled_fixture.h"
 
@@ -34,34 +33,34 @@ weapon::TMaterialDatas weaponMaterials(const Names& names) {
 }
 
 TEST(ItemListTest, ListsEveryMaterialAndItemOnceSorted) {
-    const TPrepareDatas recipes{recipe(sjis("薬草"), sjis("アオキノコ"), sjis("回復薬")),
-                                recipe(sjis("回復薬"), sjis("ハチミツ"), sjis("回復薬グレート"))};
-    ArmourTables armour;
-    armour.HeadDatas = {piece({sjis("鉄鉱石"), sjis("回復薬")})};
-    armour.LegDatas = {piece({sjis("竜骨")})};
-    const weapon::TWeaponDatas weapons{{.CreateMaterials = weaponMaterials({sjis("鉄鉱石"), sjis("牙")}),
-                                        .Materials = weaponMaterials({sjis("竜骨"), sjis("爪")})}};
+    DataTables tables;
+    tables.PrepareDatas = {recipe(sjis("薬草"), sjis("アオキノコ"), sjis("回復薬")),
+                           recipe(sjis("回復薬"), sjis("ハチミツ"), sjis("回復薬グレート"))};
+    tables.Armour.HeadDatas = {piece({sjis("鉄鉱石"), sjis("回復薬")})};
+    tables.Armour.LegDatas = {piece({sjis("竜骨")})};
+    tables.Weapons = {{.CreateMaterials = weaponMaterials({sjis("鉄鉱石"), sjis("牙")}),
+                       .Materials = weaponMaterials({sjis("竜骨"), sjis("爪")})}};
 
-    Names expected{sjis("薬草"),   sjis("アオキノコ"), sjis("回復薬"), sjis("ハチミツ"), sjis("回復薬グレート"),
-                   sjis("鉄鉱石"), sjis("竜骨"),       sjis("牙"),     sjis("爪")};
-    sortForList(expected);
-    EXPECT_EQ(FillItemList(recipes, armour, weapons), expected)
+    // Kana first, in the order of their sounds; kanji in the order of JIS X 0208, as ICU's Japanese collation has it.
+    const Names expected{sjis("アオキノコ"), sjis("ハチミツ"), sjis("牙"),   sjis("回復薬"), sjis("回復薬グレート"),
+                         sjis("爪"),         sjis("鉄鉱石"),   sjis("薬草"), sjis("竜骨")};
+    EXPECT_EQ(FillItemList(tables), expected)
         << "a product that is also a material, and names met in several tables, are listed once";
 }
 
 TEST(ItemListTest, KeepsTheFirstWrittenFormOfNamesThatDifferInAsciiCase) {
-    const TPrepareDatas recipes{recipe("Ore", "bone", "ORE+")};
-    ArmourTables armour;
-    armour.BodyDatas = {piece({"ore", "Hide"})};
-    armour.HeadDatas = {piece({"hide"})};
-    const weapon::TWeaponDatas weapons{
+    DataTables tables;
+    tables.PrepareDatas = {recipe("Ore", "bone", "ORE+")};
+    tables.Armour.BodyDatas = {piece({"ore", "Hide"})};
+    tables.Armour.HeadDatas = {piece({"hide"})};
+    tables.Weapons = {
         {.CreateMaterials = weaponMaterials({"BONE"}), .Materials = weaponMaterials({"Fang", "fang", "ore+"})}};
-    EXPECT_EQ(FillItemList(recipes, armour, weapons), (Names{"bone", "Fang", "hide", "Ore", "ORE+"}))
+    EXPECT_EQ(FillItemList(tables), (Names{"bone", "Fang", "hide", "Ore", "ORE+"}))
         << "recipes before armour, head before body, weapons last";
 }
 
 TEST(ItemListTest, EmptyTablesGiveAnEmptyListAndZeroCount) {
-    const Names names = FillItemList({}, {}, {});
+    const Names names = FillItemList(DataTables{});
     EXPECT_TRUE(names.empty());
     EXPECT_EQ(countText(names.size()), sjis("0件"));
     EXPECT_EQ(countText(312), sjis("312件"));
