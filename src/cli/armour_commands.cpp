@@ -1,7 +1,6 @@
 #include "cli/armour_commands.h"
 
 #include "cli/cli_output.h"
-#include "cli/option_parser.h"
 #include "core/armour/armour_search.h"
 #include "core/armour/armour_selectors.h"
 #include "core/armour/evaluation.h"
@@ -83,23 +82,21 @@ void printEvaluation(std::ostream& out, const ArmourSetEvaluation& evaluation) {
         out << utf8(skill) << '\n';
 }
 
-} // namespace
+const std::array<const char*, kArmourSlotCount> kSlotOptions{"--head", "--body", "--arm", "--waist", "--leg"};
 
-int skillsCommand(CommandContext& context) {
-    parseArguments(context.arguments, {});
+int skills(CommandContext& context, const ParsedArguments&) {
     return withArmourTables(context, [&](const ArmourTables& tables) {
         for (const SkillListRow& row : skillListRows(tables.SkillDatas))
             printLine(context.out, std::array{row.Skill, row.Name, row.Range, row.Effect});
     });
 }
 
-int armourCommand(CommandContext& context) {
+int armour(CommandContext& context, const ParsedArguments& parsed) {
     std::string skill;
     std::string material;
     std::optional<ArmourSlot> slot;
     std::vector<int> clicks;
-    for (const auto& [option, values] :
-         parseArguments(context.arguments, {{"--skill"}, {"--material"}, {"--slot"}, {"--click"}}).options) {
+    for (const auto& [option, values] : parsed.options) {
         const std::string& value = values[0];
         if (option == "--skill")
             skill = cp932Argument(value);
@@ -124,31 +121,53 @@ int armourCommand(CommandContext& context) {
     });
 }
 
-int evaluateCommand(CommandContext& context) {
-    const std::array<std::string, kArmourSlotCount> slotOptions{"--head", "--body", "--arm", "--waist", "--leg"};
-    std::vector<KnownOption> known;
-    for (const std::string& option : slotOptions)
-        known.push_back({option});
+int evaluate(CommandContext& context, const ParsedArguments& parsed) {
     ArmourSelection selection;
-    for (const auto& [option, values] : parseArguments(context.arguments, known).options) {
-        const auto slot = std::find(slotOptions.begin(), slotOptions.end(), option);
-        selection.Names[size_t(slot - slotOptions.begin())] = cp932Argument(values[0]);
+    for (const auto& [option, values] : parsed.options) {
+        const auto slot = std::find(kSlotOptions.begin(), kSlotOptions.end(), option);
+        selection.Names[size_t(slot - kSlotOptions.begin())] = cp932Argument(values[0]);
     }
     return withArmourTables(context, [&](const ArmourTables& tables) {
         printEvaluation(context.out, EvaluateArmourSet(tables, selection));
     });
 }
 
-std::string describeGuardFile(const QString& path) {
-    ArmourTables tables;
-    loadArmourTables(path, tables);
-    std::string pieces;
-    for (const ArmourSlot slot : kArmourSlots) {
-        if (!pieces.empty())
-            pieces += '/';
-        pieces += std::to_string(tables.slotTable(slot).size());
-    }
-    return std::to_string(tables.SkillDatas.size()) + " skill rows, " + pieces + " pieces";
+std::vector<std::string> slotWords() {
+    std::vector<std::string> words;
+    for (const std::string& item : slotChoiceItems())
+        words.push_back(utf8(item));
+    return words;
+}
+
+std::vector<OptionSpec> slotNameOptions() {
+    std::vector<OptionSpec> options;
+    for (const char* option : kSlotOptions)
+        options.push_back({option, {{"NAME"}}});
+    return options;
+}
+
+} // namespace
+
+CommandGroup armourCommands() {
+    return {"Armour (names are given and printed as UTF-8; columns are separated by tabs)",
+            {
+                {"skills", {}, {}, false, "every row of the skill list\n", skills},
+                {"armour",
+                 {},
+                 {{"--skill", {{"S"}}},
+                  {"--material", {{"M"}}},
+                  {"--slot", {{"", slotWords()}}},
+                  {"--click", {{"COLUMN"}}, true}},
+                 false,
+                 "the armour search list after the given header clicks, then the count\n",
+                 armour},
+                {"evaluate",
+                 {},
+                 slotNameOptions(),
+                 false,
+                 "the set's totals, skill and material grids (cells as colour:text)\nand activated skills\n",
+                 evaluate},
+            }};
 }
 
 } // namespace trelkin::cli

@@ -1,6 +1,6 @@
 #include "cli/cli_output.h"
 
-#include "cli/cli_app.h"
+#include "cli/command.h"
 #include "core/text/cp932.h"
 
 #include <ostream>

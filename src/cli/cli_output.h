@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/cli_app.h"
+#include "cli/command.h"
 #include "core/data/data_file_path.h"
 #include "core/text/error.h"
 

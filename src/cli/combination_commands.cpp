@@ -1,7 +1,6 @@
 #include "cli/combination_commands.h"
 
 #include "cli/cli_output.h"
-#include "cli/option_parser.h"
 #include "core/combination/material_pairs.h"
 #include "core/combination/prepare_details.h"
 #include "core/combination/recipe_colour.h"
@@ -55,10 +54,7 @@ void printDetails(std::ostream& out, const TPrepareDatas& recipes, const Prepare
     printTree(out, *buildDerivationTree(recipes, details.recipes));
 }
 
-PrepareDetailsKey detailsKey(const std::vector<std::string>& arguments) {
-    const ParsedArguments parsed = parseArguments(arguments, {{"--item"}, {"--no"}, {"--pair", 2}});
-    if (parsed.options.size() != 1)
-        throw UsageError{"details needs --item NAME, --no N or --pair A B"};
+PrepareDetailsKey detailsKey(const ParsedArguments& parsed) {
     const auto& [option, values] = parsed.options.front();
     if (option == "--item")
         return PrepareDetailsKey::byItem(cp932Argument(values[0]));
@@ -69,10 +65,7 @@ PrepareDetailsKey detailsKey(const std::vector<std::string>& arguments) {
     throw UsageError{"--no needs a number"};
 }
 
-} // namespace
-
-int materialsCommand(CommandContext& context) {
-    parseArguments(context.arguments, {});
+int materials(CommandContext& context, const ParsedArguments&) {
     return withRecipes(context, [&](const TPrepareDatas& recipes) {
         const std::vector<std::string> materials = FillMaterialList(recipes);
         printColouredNames(context.out, recipes, materials);
@@ -80,8 +73,8 @@ int materialsCommand(CommandContext& context) {
     });
 }
 
-int pairsCommand(CommandContext& context) {
-    const std::string material = cp932Argument(parseArguments(context.arguments, {}, 1).positionals[0]);
+int pairs(CommandContext& context, const ParsedArguments& parsed) {
+    const std::string material = cp932Argument(parsed.positionals[0]);
     return withRecipes(context, [&](const TPrepareDatas& recipes) {
         const MaterialPartners partners = partnersOf(recipes, material);
         printColouredNames(context.out, recipes, partners.partners);
@@ -91,19 +84,46 @@ int pairsCommand(CommandContext& context) {
     });
 }
 
-int detailsCommand(CommandContext& context) {
-    const PrepareDetailsKey key = detailsKey(context.arguments);
+int details(CommandContext& context, const ParsedArguments& parsed) {
+    const PrepareDetailsKey key = detailsKey(parsed);
     // A number comes from the number field itself, which then keeps it when no recipe has it.
-    const bool typedNumber = context.arguments[0] == "--no";
+    const bool typedNumber = parsed.options.front().first == "--no";
     return withRecipes(context, [&](const TPrepareDatas& recipes) {
         printDetails(context.out, recipes, ShowPrepareDetails(recipes, key, typedNumber), key.number);
     });
 }
 
-int recipeTreeCommand(CommandContext& context) {
-    parseArguments(context.arguments, {});
+int recipeTree(CommandContext& context, const ParsedArguments&) {
     return withRecipes(context,
                        [&](const TPrepareDatas& recipes) { printTree(context.out, *BuildRecipeTree(recipes)); });
+}
+
+} // namespace
+
+CommandGroup combinationCommands() {
+    return {"Recipes (names are given and printed as UTF-8; colours as words)",
+            {
+                {"materials", {}, {}, false, "every material of the finder's first list, then the count\n", materials},
+                {"pairs",
+                 {"MATERIAL"},
+                 {},
+                 false,
+                 "the partners of a material, the count, and how the material is made\n",
+                 pairs},
+                {"details",
+                 {},
+                 {{"--item", {{"NAME"}}}, {"--no", {{"N"}}}, {"--pair", {{"A"}, {"B"}}}},
+                 true,
+                 "every field of the recipe detail box and its derivation tree\n",
+                 details},
+                {"recipe-tree",
+                 {},
+                 {},
+                 false,
+                 "the whole sorted recipe tree, two spaces per level, opened as\n"
+                 "\"すべて開く\" opens it (a note ends a tree too large to open completely)\n",
+                 recipeTree},
+            }};
 }
 
 } // namespace trelkin::cli

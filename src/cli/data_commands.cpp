@@ -1,11 +1,10 @@
 #include "cli/data_commands.h"
 
-#include "cli/armour_commands.h"
 #include "cli/cli_output.h"
-#include "cli/option_parser.h"
-#include "cli/weapon_commands.h"
+#include "core/data/armour_tables.h"
 #include "core/data/common.h"
 #include "core/data/common_prepare.h"
+#include "core/data/common_weapon.h"
 #include "core/data/data_file_path.h"
 #include "core/text/cp932.h"
 #include "core/text/error.h"
@@ -53,6 +52,24 @@ std::string loadRecipes(const QString& path) {
     return std::to_string(recipes.size()) + " recipes";
 }
 
+std::string describeGuardFile(const QString& path) {
+    ArmourTables tables;
+    loadArmourTables(path, tables);
+    std::string pieces;
+    for (const ArmourSlot slot : kArmourSlots) {
+        if (!pieces.empty())
+            pieces += '/';
+        pieces += std::to_string(tables.slotTable(slot).size());
+    }
+    return std::to_string(tables.SkillDatas.size()) + " skill rows, " + pieces + " pieces";
+}
+
+std::string describeWeaponFile(const QString& path) {
+    weapon::TWeaponDatas weapons;
+    weapon::LoadWeaponData(path, weapons);
+    return std::to_string(weapons.size()) + " weapons";
+}
+
 const std::vector<DataFileCheck>& dataFileChecks() {
     static const std::vector<DataFileCheck> checks{
         {kPrepareFileName, loadRecipes},
@@ -62,10 +79,7 @@ const std::vector<DataFileCheck>& dataFileChecks() {
     return checks;
 }
 
-} // namespace
-
-int packCommand(CommandContext& context) {
-    const ParsedArguments parsed = parseArguments(context.arguments, {{"--cp932", 0}}, 2);
+int pack(CommandContext& context, const ParsedArguments& parsed) {
     try {
         const QByteArray plain = readFileBytes(QString::fromStdString(parsed.positionals[0]));
         const std::string text = parsed.has("--cp932") ? utf8ToCp932(plain) : byteView(plain);
@@ -76,8 +90,7 @@ int packCommand(CommandContext& context) {
     }
 }
 
-int unpackCommand(CommandContext& context) {
-    const ParsedArguments parsed = parseArguments(context.arguments, {{"--utf8", 0}}, 1);
+int unpack(CommandContext& context, const ParsedArguments& parsed) {
     try {
         const std::string plain =
             UnscrambleText(byteView(readFileBytes(QString::fromStdString(parsed.positionals[0]))));
@@ -88,8 +101,7 @@ int unpackCommand(CommandContext& context) {
     }
 }
 
-int checkCommand(CommandContext& context) {
-    parseArguments(context.arguments, {});
+int check(CommandContext& context, const ParsedArguments&) {
     int status = kExitOk;
     for (const DataFileCheck& check : dataFileChecks()) {
         context.out << check.fileName.toStdString() << ": ";
@@ -101,6 +113,29 @@ int checkCommand(CommandContext& context) {
         }
     }
     return status;
+}
+
+} // namespace
+
+CommandGroup dataCommands() {
+    return {"Data files (DIR defaults to the directory of the executable)",
+            {
+                {"pack",
+                 {"PLAIN", "OUT"},
+                 {{"--cp932"}},
+                 false,
+                 "scramble a plain text file into a data file\n"
+                 "(--cp932: convert the UTF-8 text to Shift-JIS first)\n",
+                 pack},
+                {"unpack",
+                 {"FILE"},
+                 {{"--utf8"}},
+                 false,
+                 "write the plain text of a data file to standard output\n"
+                 "(--utf8: convert the Shift-JIS text to UTF-8)\n",
+                 unpack},
+                {"check", {}, {}, false, "load every data file in DIR and report what it holds\n", check},
+            }};
 }
 
 } // namespace trelkin::cli

@@ -1,16 +1,10 @@
 #pragma once
 
-#include "cli/cli_app.h"
+#include "cli/command.h"
 
 namespace trelkin::cli {
 
-// pack [--cp932] PLAIN OUT: the data file for a plain text.
-int packCommand(CommandContext& context);
-
-// unpack [--utf8] FILE: the plain text that a data file stores, the exact inverse of pack.
-int unpackCommand(CommandContext& context);
-
-// check: every data file loaded with the real loaders; per file its record count or the error box's message.
-int checkCommand(CommandContext& context);
+// pack, unpack and check: making, reading and validating data files.
+CommandGroup dataCommands();
 
 } // namespace trelkin::cli

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "cli/cli_app.h"
+#include "cli/command.h"
 
 namespace trelkin::cli {
 
-// set-search [--skill NAME]... [--sex 男|女|any] [--class 剣士|ガンナー|any] [--min-each N|off]
-// [--min-total N|off] [--count]: the set search's result text, or with --count the number of sets.
-int setSearchCommand(CommandContext& context);
+// set-search: the set search page's result, or its number of sets.
+CommandGroup setSearchCommands();
 
 } // namespace trelkin::cli

@@ -1,13 +1,9 @@
 #include "cli/side_commands.h"
 
 #include "cli/cli_output.h"
-#include "cli/option_parser.h"
 #include "core/data/armour_slot.h"
-#include "core/data/armour_tables.h"
-#include "core/data/common_prepare.h"
-#include "core/data/common_weapon.h"
-#include "core/data/data_file_path.h"
-#include "core/data/data_lint.h"
+#include "core/data/data_tables.h"
+#include "core/lint/data_lint.h"
 #include "core/side/armour_report.h"
 #include "core/side/item_list.h"
 #include "core/side/side_addresses.h"
@@ -15,8 +11,8 @@
 #include "core/text/integer_reader.h"
 
 #include <functional>
-#include <map>
 #include <ostream>
+#include <utility>
 
 namespace trelkin::cli {
 namespace {
@@ -30,9 +26,12 @@ struct ReportArguments {
     size_t skillRows = 0;
 };
 
+using ApplyOption = std::function<void(ReportArguments&, const Values&)>;
+
+// An option of the report and what it fills in.
 struct ReportOption {
-    size_t valueCount;
-    std::function<void(ReportArguments&, const Values&)> apply;
+    OptionSpec spec;
+    ApplyOption apply;
 };
 
 QString text(const std::string& argument) {
@@ -52,19 +51,20 @@ QString slotArgument(const std::string& argument) {
     throw UsageError{"unknown slot '" + argument + "'"};
 }
 
-ReportOption integerOption(std::int32_t ArmourReportForm::*field) {
-    return {1, [field](ReportArguments& arguments, const Values& values) {
+ReportOption integerOption(const char* name, std::int32_t ArmourReportForm::*field) {
+    return {{name, {{"N"}}}, [field](ReportArguments& arguments, const Values& values) {
                 arguments.form.*field = fieldValue(values[0]);
             }};
 }
 
-ReportOption uncheckOption(bool ArmourReportForm::*field) {
-    return {0, [field](ReportArguments& arguments, const Values&) { arguments.form.*field = false; }};
+ReportOption uncheckOption(const char* name, bool ArmourReportForm::*field) {
+    return {{name}, [field](ReportArguments& arguments, const Values&) { arguments.form.*field = false; }};
 }
 
 // Fills the next of the five rows with a name and a number.
-ReportOption rowOption(std::array<ReportRow, kReportRowCount> ArmourReportForm::*rows, size_t ReportArguments::*used) {
-    return {2, [rows, used](ReportArguments& arguments, const Values& values) {
+ReportOption rowOption(const char* name, const char* number,
+                       std::array<ReportRow, kReportRowCount> ArmourReportForm::*rows, size_t ReportArguments::*used) {
+    return {{name, {{"NAME"}, {number}}, true}, [rows, used](ReportArguments& arguments, const Values& values) {
                 size_t& row = arguments.*used;
                 if (row == kReportRowCount)
                     throw UsageError{"at most " + std::to_string(kReportRowCount) + " rows of each kind"};
@@ -72,89 +72,125 @@ ReportOption rowOption(std::array<ReportRow, kReportRowCount> ArmourReportForm::
             }};
 }
 
-const std::map<std::string, ReportOption>& reportOptions() {
-    static const std::map<std::string, ReportOption> options{
-        {"--slot", {1, [](ReportArguments& a, const Values& v) { a.form.Slot = slotArgument(v[0]); }}},
-        {"--name", {1, [](ReportArguments& a, const Values& v) { a.form.Name = text(v[0]); }}},
-        {"--def", integerOption(&ArmourReportForm::Def)},
-        {"--rare", integerOption(&ArmourReportForm::Rare)},
-        {"--price", integerOption(&ArmourReportForm::Production)},
-        {"--fire", integerOption(&ArmourReportForm::Fire)},
-        {"--water", integerOption(&ArmourReportForm::Water)},
-        {"--thunder", integerOption(&ArmourReportForm::Thunder)},
-        {"--dragon", integerOption(&ArmourReportForm::Dragon)},
-        {"--no-male", uncheckOption(&ArmourReportForm::Male)},
-        {"--no-female", uncheckOption(&ArmourReportForm::Female)},
-        {"--no-swordsman", uncheckOption(&ArmourReportForm::Swordsman)},
-        {"--no-gunner", uncheckOption(&ArmourReportForm::Gunner)},
-        {"--material", rowOption(&ArmourReportForm::Materials, &ReportArguments::materialRows)},
-        {"--skill", rowOption(&ArmourReportForm::Skills, &ReportArguments::skillRows)},
+std::vector<std::string> slotWords() {
+    std::vector<std::string> words;
+    for (const ArmourSlot slot : kArmourSlots)
+        words.push_back(utf8(slotCaption(slot)));
+    return words;
+}
+
+const std::vector<ReportOption>& reportOptions() {
+    static const std::vector<ReportOption> options{
+        {{"--slot", {{"", slotWords()}}},
+         [](ReportArguments& a, const Values& v) { a.form.Slot = slotArgument(v[0]); }},
+        {{"--name", {{"TEXT"}}}, [](ReportArguments& a, const Values& v) { a.form.Name = text(v[0]); }},
+        integerOption("--def", &ArmourReportForm::Def),
+        integerOption("--rare", &ArmourReportForm::Rare),
+        integerOption("--price", &ArmourReportForm::Production),
+        integerOption("--fire", &ArmourReportForm::Fire),
+        integerOption("--water", &ArmourReportForm::Water),
+        integerOption("--thunder", &ArmourReportForm::Thunder),
+        integerOption("--dragon", &ArmourReportForm::Dragon),
+        uncheckOption("--no-male", &ArmourReportForm::Male),
+        uncheckOption("--no-female", &ArmourReportForm::Female),
+        uncheckOption("--no-swordsman", &ArmourReportForm::Swordsman),
+        uncheckOption("--no-gunner", &ArmourReportForm::Gunner),
+        rowOption("--material", "COUNT", &ArmourReportForm::Materials, &ReportArguments::materialRows),
+        rowOption("--skill", "POINTS", &ArmourReportForm::Skills, &ReportArguments::skillRows),
     };
     return options;
 }
 
-ArmourReportForm reportForm(const Values& arguments) {
-    std::vector<KnownOption> known;
-    for (const auto& [name, option] : reportOptions())
-        known.push_back({name, option.valueCount});
-    ReportArguments parsed;
-    for (const auto& [name, values] : parseArguments(arguments, known).options)
-        reportOptions().at(name).apply(parsed, values);
-    return parsed.form;
+ArmourReportForm reportForm(const ParsedArguments& parsed) {
+    ReportArguments arguments;
+    for (const auto& [name, values] : parsed.options)
+        for (const ReportOption& option : reportOptions())
+            if (option.spec.name == name)
+                option.apply(arguments, values);
+    return arguments.form;
 }
 
-// The three data files, as the program loads them.
-struct AllTables {
-    TPrepareDatas recipes;
-    ArmourTables armour;
-    weapon::TWeaponDatas weapons;
-};
-
-void loadAllTables(const QString& directory, AllTables& tables) {
-    LoadPrepareData(dataFilePathIn(directory, kPrepareFileName), tables.recipes);
-    loadArmourTables(dataFilePathIn(directory, kGuardFileName), tables.armour);
-    weapon::LoadWeaponData(dataFilePathIn(directory, kWeaponFileName), tables.weapons);
-}
-
-} // namespace
-
-int itemsCommand(CommandContext& context) {
-    parseArguments(context.arguments, {});
-    AllTables tables;
+// Loads the three data files of the data directory and runs the printer over them.
+template <typename Print> int withDataTables(const CommandContext& context, Print print) {
+    DataTables tables;
     try {
-        loadAllTables(context.dataDirectory, tables);
+        loadDataTables(context.dataDirectory, tables);
     } catch (const Error& error) {
         return reportError(context.err, error);
     }
-    const std::vector<std::string> names = FillItemList(tables.recipes, tables.armour, tables.weapons);
-    for (const std::string& name : names)
-        context.out << utf8(name) << '\n';
-    context.out << utf8(countText(names.size())) << '\n';
-    return kExitOk;
+    return print(std::as_const(tables));
 }
 
-int lintCommand(CommandContext& context) {
+int items(CommandContext& context, const ParsedArguments&) {
+    return withDataTables(context, [&](const DataTables& tables) {
+        const std::vector<std::string> names = FillItemList(tables);
+        for (const std::string& name : names)
+            context.out << utf8(name) << '\n';
+        context.out << utf8(countText(names.size())) << '\n';
+        return kExitOk;
+    });
+}
+
+int lint(CommandContext& context, const ParsedArguments& parsed) {
     // The data directory may also follow the command, as people who make data files tend to type it.
-    for (const auto& [option, values] : parseArguments(context.arguments, {{"--data-dir"}}).options)
-        context.dataDirectory = QString::fromStdString(values[0]);
-    AllTables tables;
-    try {
-        loadAllTables(context.dataDirectory, tables);
-    } catch (const Error& error) {
-        return reportError(context.err, error);
-    }
-    const std::vector<LintFinding> findings = lintDataFiles(tables.recipes, tables.armour, tables.weapons);
-    for (const LintFinding& finding : findings)
-        context.out << finding.line().toStdString() << '\n';
-    return findings.empty() ? kExitOk : kExitFailure;
+    for (const auto& [option, values] : parsed.options)
+        if (option == "--data-dir")
+            context.dataDirectory = QString::fromStdString(values[0]);
+    const bool strict = parsed.has("--strict");
+    return withDataTables(context, [&](const DataTables& tables) {
+        int status = kExitOk;
+        for (const LintEntry& entry : lintDataFiles(tables)) {
+            context.out << entry.line().toStdString() << '\n';
+            if (entry.kind == LintEntry::Kind::Finding || strict)
+                status = kExitFailure;
+        }
+        return status;
+    });
 }
 
-int reportCommand(CommandContext& context) {
-    const ArmourReport report = composeArmourReport(reportForm(context.arguments));
+int report(CommandContext& context, const ParsedArguments& parsed) {
+    const ArmourReport report = composeArmourReport(reportForm(parsed));
     context.out << "body\t" << reportBodyText(report).toStdString() << '\n';
     context.out << "url\t" << reportUrlText(report, reportAddress()).toStdString() << '\n';
     context.out << "encoded-url\t" << encodedReportUrl(report, reportAddress()).toStdString() << '\n';
     return kExitOk;
+}
+
+std::vector<OptionSpec> reportOptionSpecs() {
+    std::vector<OptionSpec> specs;
+    for (const ReportOption& option : reportOptions())
+        specs.push_back(option.spec);
+    return specs;
+}
+
+} // namespace
+
+CommandGroup sideCommands() {
+    return {"Items and the armour report (names are given and printed as UTF-8)",
+            {
+                {"items",
+                 {},
+                 {},
+                 false,
+                 "every material and crafted item of the three data files, then the count\n",
+                 items},
+                {"lint",
+                 {},
+                 {{"--data-dir", {{"DIR"}}}, {"--strict"}},
+                 false,
+                 "what the three data files hold that the program cannot show as their maker meant (a\n"
+                 "finding) or accepts but is worth a look (a note), a line each: \"FILE: record N (NAME):\n"
+                 "...\", notes with \"note: \" before the text; status 1 when there is a finding\n"
+                 "(--strict: or a note)\n",
+                 lint},
+                {"report",
+                 {},
+                 reportOptionSpecs(),
+                 false,
+                 "(up to five of each --material and --skill) the report's body, its mailto URL as\n"
+                 "composed, and the URL as handed to the desktop (percent-encoded UTF-8); no data file is read\n",
+                 report},
+            }};
 }
 
 } // namespace trelkin::cli

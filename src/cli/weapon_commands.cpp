@@ -1,7 +1,6 @@
 #include "cli/weapon_commands.h"
 
 #include "cli/cli_output.h"
-#include "cli/option_parser.h"
 #include "core/data/common_weapon.h"
 #include "core/data/data_file_path.h"
 #include "core/text/integer_reader.h"
@@ -51,17 +50,15 @@ void printDetails(std::ostream& out, const WeaponDetails& details) {
     printList(out, "強化素材：", details.materials);
 }
 
-} // namespace
-
-int weaponTreeCommand(CommandContext& context) {
-    const std::string weaponClass = cp932Argument(parseArguments(context.arguments, {}, 1).positionals[0]);
+int weaponTree(CommandContext& context, const ParsedArguments& parsed) {
+    const std::string weaponClass = cp932Argument(parsed.positionals[0]);
     return withWeapons(context, [&](const weapon::TWeaponDatas& weapons) {
         printTree(context.out, weapons, BuildWeaponTree(WeaponRelations(weapons), weaponClass));
     });
 }
 
-int weaponCommand(CommandContext& context) {
-    const std::string argument = parseArguments(context.arguments, {}, 1).positionals[0];
+int weaponDetails(CommandContext& context, const ParsedArguments& parsed) {
+    const std::string& argument = parsed.positionals[0];
     const std::optional<std::int32_t> index = readInteger(argument);
     if (!index || *index < 0)
         throw UsageError{"no weapon index '" + argument + "'"};
@@ -72,10 +69,25 @@ int weaponCommand(CommandContext& context) {
     });
 }
 
-std::string describeWeaponFile(const QString& path) {
-    weapon::TWeaponDatas weapons;
-    weapon::LoadWeaponData(path, weapons);
-    return std::to_string(weapons.size()) + " weapons";
+} // namespace
+
+CommandGroup weaponCommands() {
+    return {"Weapons (classes and names are given and printed as UTF-8; columns are separated by tabs)",
+            {
+                {"weapon-tree",
+                 {"CLASS"},
+                 {},
+                 false,
+                 "the class's upgrade tree, fully open, two spaces per level; each line\n"
+                 "the name, the class icon index and the attribute bar index (-1: none)\n",
+                 weaponTree},
+                {"weapon",
+                 {"INDEX"},
+                 {},
+                 false,
+                 "every field of the weapon detail panel for that table index\n",
+                 weaponDetails},
+            }};
 }
 
 } // namespace trelkin::cli

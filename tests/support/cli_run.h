@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_app.h"
+#include "cli/command.h"
 
 #include <QString>
 #include <sstream>
