@@ -5,7 +5,7 @@
 #include "gui/setsearch/set_result_source.h"
 #include "gui/setsearch/set_search_page.h"
 #include "gui/widgets/block_text_view.h"
-#include "gui/widgets/message_boxes.h"
+#include "gui/widgets/dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

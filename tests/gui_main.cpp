@@ -1,5 +1,5 @@
 #include "gui/widgets/application_style.h"
-#include "gui/widgets/error_box.h"
+#include "gui/widgets/dialogs.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -10,9 +10,18 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     trelkin::ui::useApplicationStyle();
-    // A modal box would stall an offscreen test: an error box that no test expects fails the test instead.
-    trelkin::ui::setErrorBoxSink([](QWidget*, const QString&, const QString& text) {
-        ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+    // A modal dialog would stall an offscreen test: one that no test expects fails the test instead.
+    const auto unexpected = [](const char* what, const QString& text) {
+        ADD_FAILURE() << "unexpected " << what << ": " << text.toStdString();
+    };
+    trelkin::ui::setDialogs({
+        [&](QWidget*, const QString&, const QString& text) { unexpected("information box", text); },
+        [&](QWidget*, const QString&, const QString& text) { return unexpected("confirmation", text), false; },
+        [&](QWidget*, const QString&, const QString& text) { unexpected("error box", text); },
+        [&](QWidget*, const QString& caption, const QStringList&) {
+            unexpected("file dialog", caption);
+            return std::optional<trelkin::ui::SaveFileChoice>();
+        },
     });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,12 +1,9 @@
 // The window as a player meets it with the keyboard alone and at its smallest size: no view traps the focus, Tab
 // follows the layout, Enter does what a click does, and every name, cut or coloured, can still be read.
-#include "gui/main_form.h"
 #include "gui/widgets/application_style.h"
 #include "gui/widgets/coloured_item_delegate.h"
 #include "gui/widgets/flat_button_pages.h"
-#include "gui/widgets/message_boxes.h"
-#include "support/find_widget.h"
-#include "support/recorded_error_boxes.h"
+#include "support/window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -29,35 +26,25 @@
 namespace trelkin {
 namespace {
 
-// The window on the demo data, shown, every page built; its message boxes are answered by the test.
-class KeyboardTest : public ::testing::Test {
+// The window on the demo data, shown, every page built.
+class KeyboardTest : public testing::WindowTest {
 protected:
     explicit KeyboardTest(bool buildEveryPage = true) {
-        m_previous = ui::setMessageBoxes({[this](QWidget*, const QString&, const QString& text) { m_told << text; },
-                                          [](QWidget*, const QString&, const QString&) { return false; }});
-        m_form = std::make_unique<TMainForm>(QStringLiteral(TRELKIN_RUNTIME_DIR));
-        if (buildEveryPage)
-            m_form->buildEveryPage();
-        m_form->show();
-        QApplication::setActiveWindow(m_form.get());
-    }
-    ~KeyboardTest() override { ui::setMessageBoxes(std::move(m_previous)); }
-
-    template <typename Widget> Widget* find(const char* name) const {
-        return testing::findWidget<Widget>(*m_form, QString::fromLatin1(name));
+        openWindowOn(QStringLiteral(TRELKIN_RUNTIME_DIR), buildEveryPage);
+        QApplication::setActiveWindow(&form());
     }
 
     // The names of the widgets that Tab (or Shift+Tab) reaches from the tab bar, until it comes back there.
     QStringList tabChain(int page, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         constexpr int kMostPresses = 80;
-        m_form->pages()->setCurrentIndex(page);
+        form().pages()->setCurrentIndex(page);
         QApplication::processEvents(); // a page built as it is shown shows its content a moment later
-        m_form->pages()->tabBar()->setFocus();
+        form().pages()->tabBar()->setFocus();
         QStringList chain;
         for (int i = 0; i < kMostPresses; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
             QWidget* focused = QApplication::focusWidget();
-            if (focused == m_form->pages()->tabBar())
+            if (focused == form().pages()->tabBar())
                 return chain;
             chain << (focused->objectName().isEmpty() ? QString::fromLatin1(focused->metaObject()->className())
                                                       : focused->objectName());
@@ -68,11 +55,6 @@ protected:
 
     // Tab and Shift+Tab leave every view, and Tab goes round every page in the order of its layout.
     void expectTabToFollowTheLayout() const;
-
-    testing::RecordedErrorBoxes m_errors;
-    ui::MessageBoxes m_previous;
-    QStringList m_told;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 // The same window, its hidden pages left to be built when they are first shown, as a player meets them.
@@ -82,7 +64,7 @@ protected:
 };
 
 void KeyboardTest::expectTabToFollowTheLayout() const {
-    for (int page = 0; page < m_form->pages()->count(); ++page) {
+    for (int page = 0; page < form().pages()->count(); ++page) {
         EXPECT_FALSE(tabChain(page).contains(QStringLiteral("(trapped)"))) << "page " << page;
         EXPECT_FALSE(tabChain(page, Qt::ShiftModifier).contains(QStringLiteral("(trapped)"))) << "page " << page;
     }
@@ -109,15 +91,15 @@ TEST_F(LazilyBuiltKeyboardTest, APageBuiltOnItsFirstShowTakesItsPlaceInTheTabOrd
 }
 
 TEST_F(KeyboardTest, EnterOnAFocusedButtonOrARecipeNodeDoesWhatAClickDoes) {
-    m_form->pages()->setCurrentIndex(1);
+    form().pages()->setCurrentIndex(1);
     auto* search = find<QPushButton>("Button1");
     search->window()->activateWindow();
     search->setFocus();
     QTest::keyClick(search, Qt::Key_Return);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_told.isEmpty(); }, 5000)) << "Enter started the search";
-    EXPECT_EQ(m_told, QStringList{QStringLiteral("検索が完了しました")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_dialogs.informations.isEmpty(); }, 5000)) << "Enter started the search";
+    EXPECT_EQ(m_dialogs.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
 
-    m_form->pages()->setCurrentIndex(0);
+    form().pages()->setCurrentIndex(0);
     auto* tree = find<QTreeView>("TreeView1");
     tree->setCurrentIndex(tree->model()->index(0, 0));
     QTest::keyClick(tree, Qt::Key_Space);
@@ -134,7 +116,7 @@ QString toolTipAt(QWidget* widget, QPoint at) {
 }
 
 TEST_F(KeyboardTest, ACutNameOffersItsFullTextAndItsPopupIsWideEnough) {
-    m_form->pages()->setCurrentIndex(1);
+    form().pages()->setCurrentIndex(1);
     constexpr int kSetSearchPage = 3;
     find<ui::FlatButtonPages>("PageControl3")->setCurrentIndex(kSetSearchPage);
     auto* wanted = find<QComboBox>("ComboBox1");
@@ -202,7 +184,7 @@ TEST(SelectionContrastTest, TextOnASelectedRowReadsAtFourAndAHalfToOneInEveryCol
 }
 
 TEST_F(KeyboardTest, TheArmourListShowsTheSortItsOwnRuleUses) {
-    m_form->pages()->setCurrentIndex(1);
+    form().pages()->setCurrentIndex(1);
     auto* list = find<QTableView>("ListView2");
     QHeaderView* header = list->horizontalHeader();
     EXPECT_TRUE(header->isSortIndicatorShown());

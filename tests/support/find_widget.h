@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/qt_printers.h"
+
 #include <QObject>
 #include <QString>
 #include <gtest/gtest.h>

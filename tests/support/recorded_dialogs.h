@@ -1,29 +1,54 @@
 #pragma once
 
-#include "gui/widgets/error_box.h"
+#include "gui/widgets/dialogs.h"
 
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace trelkin::testing {
 
-// Records error boxes instead of showing them, for the life of one test.
-class RecordedErrorBoxes {
+// Answers the window's dialogs for the life of one test and remembers what they said: information boxes as
+// "TITLE:TEXT", confirmations as their text, error boxes as their title and text, file dialogs as their caption.
+class RecordedDialogs {
 public:
-    RecordedErrorBoxes() {
-        m_previous = ui::setErrorBoxSink([this](QWidget*, const QString& title, const QString& text) {
-            m_titles << title;
-            m_texts << text;
+    RecordedDialogs() {
+        m_previous = ui::setDialogs({
+            [this](QWidget*, const QString& title, const QString& text) { informations << title + ":" + text; },
+            [this](QWidget*, const QString&, const QString& text) {
+                confirmations << text;
+                if (whileAsked)
+                    whileAsked();
+                return answerYes;
+            },
+            [this](QWidget*, const QString& title, const QString& text) {
+                errorTitles << title;
+                errors << text;
+            },
+            [this](QWidget*, const QString& caption, const QStringList&) {
+                saveCaptions << caption;
+                return saveTo;
+            },
         });
     }
-    ~RecordedErrorBoxes() { ui::setErrorBoxSink(std::move(m_previous)); }
+    ~RecordedDialogs() { ui::setDialogs(std::move(m_previous)); }
+    RecordedDialogs(const RecordedDialogs&) = delete;
+    RecordedDialogs& operator=(const RecordedDialogs&) = delete;
 
-    QStringList titles() const { return m_titles; }
-    QStringList texts() const { return m_texts; }
+    QStringList informations;
+    QStringList confirmations;
+    QStringList errorTitles;
+    QStringList errors;
+    QStringList saveCaptions;
+
+    // How the test answers: "はい" or "いいえ", and the file to save to (none: cancelled).
+    bool answerYes = false;
+    std::optional<ui::SaveFileChoice> saveTo;
+    // Runs while a confirmation is open, as the user takes time to answer.
+    std::function<void()> whileAsked;
 
 private:
-    ui::ErrorBoxSink m_previous;
-    QStringList m_titles;
-    QStringList m_texts;
+    ui::Dialogs m_previous;
 };
 
 } // namespace trelkin::testing

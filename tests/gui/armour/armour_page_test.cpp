@@ -1,7 +1,4 @@
-#include "gui/main_form.h"
-#include "support/find_widget.h"
-#include "support/recorded_error_boxes.h"
-#include "support/scrambled_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -14,8 +11,6 @@
 
 namespace trelkin {
 namespace {
-
-using testing::DataDirectory;
 
 QString piece(const char* name, int def, const char* skills, const char* materials) {
     return QStringLiteral("<p><name>%1</name><rare>1</rare><def>%2</def>"
@@ -45,19 +40,11 @@ QString guardDocument() {
            QStringLiteral("</arm><waist/><leg/></armorlist></guard>");
 }
 
-class ArmourPageTest : public ::testing::Test {
+class ArmourPageTest : public testing::WindowTest {
 protected:
     ArmourPageTest() {
-        m_dir.writeScrambled("prepare.dat", "");
-        m_dir.writeScrambledUtf8("guard.dat", guardDocument());
-        m_dir.writeScrambled("weapon.dat", "<w/>");
-        m_form = std::make_unique<TMainForm>(m_dir.path());
-        m_form->buildEveryPage();
-        m_form->show();
-    }
-
-    template <typename Widget> Widget* find(const char* name) const {
-        return testing::findWidget<Widget>(*m_form, QString::fromLatin1(name));
+        writeDataFiles({}, guardDocument(), {});
+        openWindow();
     }
 
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
@@ -73,9 +60,6 @@ protected:
         const QTableWidgetItem* item = find<QTableWidget>(grid)->item(row, column);
         return item ? item->text() : QString();
     }
-
-    DataDirectory m_dir;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 TEST_F(ArmourPageTest, StartsWithFilledSelectorsAndAnEmptyDetailGroup) {
@@ -135,16 +119,16 @@ TEST_F(ArmourPageTest, SearchListFiltersSortsAndShowsTheChosenPiece) {
     EXPECT_EQ(find<QListWidget>("ListBox5")->count(), 0);
 }
 
-TEST(ArmourStartupTest, AMissingArmourFileLeavesTheRecipeViewsFilled) {
-    DataDirectory dir;
-    dir.writeScrambledUtf8("prepare.dat", QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"));
-    testing::RecordedErrorBoxes boxes;
-    TMainForm form(dir.path());
-    form.buildEveryPage();
-    EXPECT_EQ(boxes.texts().size(), 1);
-    EXPECT_TRUE(boxes.texts().value(0).contains(QStringLiteral("guard.dat")));
-    EXPECT_EQ(form.findChild<QListWidget*>(QStringLiteral("LBPrepare1"))->count(), 2);
-    EXPECT_EQ(form.findChild<QComboBox*>(QStringLiteral("CB_HeadList"))->count(), 0);
+using ArmourStartupTest = testing::WindowTest;
+
+TEST_F(ArmourStartupTest, AMissingArmourFileLeavesTheRecipeViewsFilled) {
+    m_dir.writeScrambledUtf8("prepare.dat", QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"));
+    openWindow();
+    const QStringList errors = takeErrors();
+    EXPECT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.value(0).contains(QStringLiteral("guard.dat")));
+    EXPECT_EQ(find<QListWidget>("LBPrepare1")->count(), 2);
+    EXPECT_EQ(find<QComboBox>("CB_HeadList")->count(), 0);
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "core/combination/recipe_tree_opening.h"
 #include "gui/combination/combination_page.h"
-#include "gui/main_form.h"
-#include "support/find_widget.h"
-#include "support/scrambled_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -15,31 +13,18 @@
 namespace trelkin {
 namespace {
 
-using testing::DataDirectory;
-
 // The main window over a recipe file and empty armour and weapon files.
-class RecipeWindowTest : public ::testing::Test {
+class RecipeWindowTest : public testing::WindowTest {
 protected:
     explicit RecipeWindowTest(const QString& recipes) {
-        m_dir.writeScrambledUtf8("prepare.dat", recipes);
-        m_dir.writeScrambled("guard.dat", "<guard/>");
-        m_dir.writeScrambled("weapon.dat", "<w/>");
-        m_form = std::make_unique<TMainForm>(m_dir.path());
-        m_form->buildEveryPage();
-        m_form->show();
-    }
-
-    template <typename Widget> Widget* find(const char* name) const {
-        return testing::findWidget<Widget>(*m_form, QString::fromLatin1(name));
+        writeDataFiles(recipes, {}, {});
+        openWindow();
     }
 
     // The note that stands beside a recipe tree when the tree is not open completely.
     static QLabel* noteBeside(const QTreeView* tree) {
         return testing::findWidget<QLabel>(*tree->parentWidget(), QStringLiteral("OpenedInPartNote"));
     }
-
-    DataDirectory m_dir;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 class CombinationPageTest : public RecipeWindowTest {

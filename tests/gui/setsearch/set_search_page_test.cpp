@@ -1,11 +1,10 @@
 #include "core/text/cp932.h"
 #include "gui/setsearch/set_search_page.h"
 #include "gui/widgets/block_text_view.h"
-#include "gui/widgets/file_dialogs.h"
-#include "gui/widgets/message_boxes.h"
+#include "gui/widgets/dialogs.h"
 #include "oracle/literal_set_search.h"
 #include "support/find_widget.h"
-#include "support/recorded_error_boxes.h"
+#include "support/recorded_dialogs.h"
 #include "support/scrambled_fixture.h"
 
 #include <QApplication>
@@ -24,30 +23,6 @@ namespace trelkin {
 namespace {
 
 using testing::sjis;
-
-// Answers the page's boxes from the test and remembers what they said.
-class ScriptedBoxes {
-public:
-    ScriptedBoxes() {
-        m_previous = ui::setMessageBoxes(
-            {[this](QWidget*, const QString& title, const QString& text) { informations << title + ":" + text; },
-             [this](QWidget*, const QString&, const QString& text) {
-                 confirmations << text;
-                 if (whileAsked)
-                     whileAsked();
-                 return answerYes;
-             }});
-    }
-    ~ScriptedBoxes() { ui::setMessageBoxes(std::move(m_previous)); }
-
-    QStringList informations;
-    QStringList confirmations;
-    bool answerYes = false;
-    std::function<void()> whileAsked; // runs while a confirmation is open, as the user takes time to answer
-
-private:
-    ui::MessageBoxes m_previous;
-};
 
 guard::TEquipmentData piece(int number, int def, std::vector<guard::TEquipmentSkillData> skills) {
     guard::TEquipmentData piece;
@@ -94,7 +69,7 @@ protected:
 
     ArmourTables m_tables;
     SetSearchPage m_page;
-    ScriptedBoxes m_boxes;
+    testing::RecordedDialogs m_dialogs;
 };
 
 TEST_F(SetSearchPageTest, StartsWithTheDefaultConditionsAndIgnoresAClickWithoutAny) {
@@ -107,7 +82,7 @@ TEST_F(SetSearchPageTest, StartsWithTheDefaultConditionsAndIgnoresAClickWithoutA
         check->setChecked(false);
     find<QPushButton>("Button1")->click();
     EXPECT_FALSE(m_page.isSearching());
-    EXPECT_TRUE(m_boxes.informations.isEmpty());
+    EXPECT_TRUE(m_dialogs.informations.isEmpty());
 }
 
 TEST_F(SetSearchPageTest, ShowsExactlyTheLiteralResultAndAnnouncesTheEnd) {
@@ -115,7 +90,7 @@ TEST_F(SetSearchPageTest, ShowsExactlyTheLiteralResultAndAnnouncesTheEnd) {
     wish(QStringLiteral("回避性能UP"));
     find<QPushButton>("Button1")->click();
     ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
-    EXPECT_EQ(m_boxes.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
+    EXPECT_EQ(m_dialogs.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
     EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
 
     SetSearchQuery query;
@@ -131,24 +106,6 @@ TEST_F(SetSearchPageTest, ShowsExactlyTheLiteralResultAndAnnouncesTheEnd) {
     QTest::keyClick(memo, Qt::Key_End, Qt::ShiftModifier);
     EXPECT_EQ(memo->selectedText(), QStringLiteral("--------------------------\n"));
 }
-
-// Answers the save dialog with a path of the test's choosing.
-class ScriptedSaveDialog {
-public:
-    ScriptedSaveDialog() {
-        m_previous = ui::setSaveFileDialog([this](QWidget*, const QString&, const QStringList& filters) {
-            asked = filters;
-            return answer;
-        });
-    }
-    ~ScriptedSaveDialog() { ui::setSaveFileDialog(std::move(m_previous)); }
-
-    std::optional<ui::SaveFileChoice> answer;
-    QStringList asked;
-
-private:
-    ui::SaveFileDialog m_previous;
-};
 
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
@@ -169,16 +126,15 @@ TEST_F(SetSearchPageTest, SavesEveryBlockAsTheMemoShowsItInEitherEncoding) {
     const std::string literal = oracle::literalSetSearch(m_tables, query);
 
     testing::DataDirectory dir;
-    ScriptedSaveDialog dialog;
     for (const int filter : {0, 1}) {
         const QString path = dir.filePath(QStringLiteral("result%1.txt").arg(filter));
-        dialog.answer = ui::SaveFileChoice{path, filter};
+        m_dialogs.saveTo = ui::SaveFileChoice{path, filter};
         find<QPushButton>("ButtonSave")->click();
         ASSERT_TRUE(waitUntil([&] { return QFile::exists(path); }, 5000));
         const QByteArray expected = filter == 0 ? fromCp932(literal).toUtf8() : QByteArray::fromStdString(literal);
         EXPECT_EQ(fileBytes(path), withCrLf(expected)) << "filter " << filter;
     }
-    EXPECT_EQ(dialog.asked.size(), 2);
+    EXPECT_EQ(m_dialogs.saveCaptions.size(), 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left behind";
 }
 
@@ -187,14 +143,13 @@ TEST_F(SetSearchPageTest, AFailedSaveSaysWhatFailedAndLeavesNoFile) {
     find<QPushButton>("Button1")->click();
     ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
     testing::DataDirectory dir;
-    ScriptedSaveDialog dialog;
     const QString path = dir.filePath(QStringLiteral("gone/result.txt"));
-    dialog.answer = ui::SaveFileChoice{path, 0};
-    testing::RecordedErrorBoxes errors;
+    m_dialogs.saveTo = ui::SaveFileChoice{path, 0};
     find<QPushButton>("ButtonSave")->click();
-    ASSERT_EQ(errors.texts().size(), 1);
-    EXPECT_TRUE(errors.texts().front().startsWith(QStringLiteral("ファイル "))) << errors.texts().front().toStdString();
-    EXPECT_TRUE(errors.texts().front().contains(QStringLiteral("に保存できませんでした")));
+    ASSERT_EQ(m_dialogs.errors.size(), 1);
+    EXPECT_TRUE(m_dialogs.errors.front().startsWith(QStringLiteral("ファイル ")))
+        << m_dialogs.errors.front().toStdString();
+    EXPECT_TRUE(m_dialogs.errors.front().contains(QStringLiteral("に保存できませんでした")));
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -208,9 +163,9 @@ TEST_F(SetSearchPageTest, CopyingAHugeResultOffersSavingInsteadOfFillingTheClipb
     auto* memo = find<ui::BlockTextView>("Memo2");
     QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
-    ASSERT_EQ(m_boxes.confirmations.size(), 1);
-    EXPECT_TRUE(m_boxes.confirmations.front().contains(QStringLiteral("7,962,624件")));
-    EXPECT_TRUE(m_boxes.confirmations.front().contains(QStringLiteral("大きすぎます")));
+    ASSERT_EQ(m_dialogs.confirmations.size(), 1);
+    EXPECT_TRUE(m_dialogs.confirmations.front().contains(QStringLiteral("7,962,624件")));
+    EXPECT_TRUE(m_dialogs.confirmations.front().contains(QStringLiteral("大きすぎます")));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
 }
 
@@ -219,29 +174,29 @@ TEST_F(SetSearchPageTest, NothingMovesWhileTheStopIsAskedAndNoEndsTheSearchAsUsu
     wish(QStringLiteral("回避性能UP"));
     find<QPushButton>("Button1")->click();
     QStringList shownWhileAsked;
-    m_boxes.whileAsked = [&] {
+    m_dialogs.whileAsked = [&] {
         QTest::qWait(300); // the search alone would have ended meanwhile
-        shownWhileAsked = m_boxes.informations;
+        shownWhileAsked = m_dialogs.informations;
     };
     find<QPushButton>("Button2")->click();
     EXPECT_TRUE(shownWhileAsked.isEmpty());
     ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
-    EXPECT_EQ(m_boxes.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
+    EXPECT_EQ(m_dialogs.informations, QStringList{QStringLiteral("情報:検索が完了しました")});
 }
 
 TEST_F(SetSearchPageTest, YesStopsAtOnceAndTheResultGrowsNoMore) {
     load(4);
     wish(QStringLiteral("回避性能UP"));
     find<QPushButton>("Button1")->click();
-    m_boxes.whileAsked = [] { QTest::qWait(100); };
-    m_boxes.answerYes = true;
+    m_dialogs.whileAsked = [] { QTest::qWait(100); };
+    m_dialogs.answerYes = true;
     find<QPushButton>("Button2")->click();
     EXPECT_FALSE(m_page.isSearching()) << "the search has ended when the box closes";
     EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
     const std::uint64_t found = find<ui::BlockTextView>("Memo2")->blockCount();
     QTest::qWait(100);
     EXPECT_EQ(find<ui::BlockTextView>("Memo2")->blockCount(), found);
-    EXPECT_TRUE(m_boxes.informations.isEmpty());
+    EXPECT_TRUE(m_dialogs.informations.isEmpty());
 }
 
 TEST_F(SetSearchPageTest, CancelGoesOnAfterNoAndStopsAfterYesWithoutTheEndMessage) {
@@ -254,13 +209,13 @@ TEST_F(SetSearchPageTest, CancelGoesOnAfterNoAndStopsAfterYesWithoutTheEndMessag
     find<QPushButton>("Button1")->click(); // refused while the first search runs
 
     find<QPushButton>("Button2")->click();
-    EXPECT_EQ(m_boxes.confirmations, QStringList{QStringLiteral("中止してもよろしいですか?")});
+    EXPECT_EQ(m_dialogs.confirmations, QStringList{QStringLiteral("中止してもよろしいですか?")});
     EXPECT_TRUE(m_page.isSearching());
 
-    m_boxes.answerYes = true;
+    m_dialogs.answerYes = true;
     find<QPushButton>("Button2")->click();
     ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 2000));
-    EXPECT_TRUE(m_boxes.informations.isEmpty());
+    EXPECT_TRUE(m_dialogs.informations.isEmpty());
     EXPECT_TRUE(find<QPushButton>("Button2")->isHidden());
 }
 

@@ -1,12 +1,9 @@
 #include "core/side/armour_report.h"
 #include "core/side/side_addresses.h"
-#include "gui/main_form.h"
 #include "gui/side/link_strip.h"
 #include "gui/side/report_page.h"
 #include "gui/widgets/url_opener.h"
-#include "support/find_widget.h"
-#include "support/recorded_error_boxes.h"
-#include "support/scrambled_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,10 +18,6 @@
 
 namespace trelkin {
 namespace {
-
-using testing::DataDirectory;
-using testing::RecordedErrorBoxes;
-using testing::sjis;
 
 constexpr int kOpenerTimeoutMs = 10000;
 
@@ -47,22 +40,11 @@ const char* const kWeaponXml = R"(<?xml version="1.0" encoding="Shift_JIS"?>
   <materials/><parentweapon/>
 </weapon></weaponlist></weapondata>)";
 
-class SidePagesTest : public ::testing::Test {
+class SidePagesTest : public testing::WindowTest {
 protected:
     SidePagesTest() {
-        m_dir.writeScrambled("prepare.dat", sjis("1,回復薬,薬草,アオキノコ,95,体力を回復する。,調合,1"));
-        m_dir.writeScrambledUtf8("guard.dat", QString::fromUtf8(kGuardXml));
-        m_dir.writeScrambledUtf8("weapon.dat", QString::fromUtf8(kWeaponXml));
-    }
-
-    void open() {
-        m_form = std::make_unique<TMainForm>(m_dir.path());
-        m_form->buildEveryPage();
-        m_form->show();
-    }
-
-    template <typename Widget> Widget* find(const char* name) const {
-        return testing::findWidget<Widget>(*m_form, QString::fromLatin1(name));
+        writeDataFiles(QStringLiteral("1,回復薬,薬草,アオキノコ,95,体力を回復する。,調合,1"),
+                       QString::fromUtf8(kGuardXml), QString::fromUtf8(kWeaponXml));
     }
 
     // A stand-in for xdg-open that writes the URL it gets to url.txt and exits with the status.
@@ -85,19 +67,16 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([&] { return opener->findChildren<QProcess*>().isEmpty(); }, kOpenerTimeoutMs));
     }
 
-    ui::UrlOpener* reportOpener() const { return m_form->findChild<ReportPage*>()->urlOpener(); }
+    ui::UrlOpener* reportOpener() const { return form().findChild<ReportPage*>()->urlOpener(); }
 
     void send() const {
         QTest::mouseClick(find<QPushButton>("Button3"), Qt::LeftButton);
         waitForOpeners(reportOpener());
     }
-
-    DataDirectory m_dir;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 TEST_F(SidePagesTest, ItemListShowsEveryNameOnceWithItsCount) {
-    open();
+    openWindow();
     auto* list = find<QListWidget>("ListBox1");
     QStringList names;
     for (int row = 0; row < list->count(); ++row)
@@ -110,16 +89,15 @@ TEST_F(SidePagesTest, ItemListShowsEveryNameOnceWithItsCount) {
 
 TEST_F(SidePagesTest, ItemListStaysEmptyWhenStartUpStopsEarlier) {
     QFile::remove(m_dir.filePath(QStringLiteral("weapon.dat")));
-    RecordedErrorBoxes boxes;
-    open();
-    EXPECT_EQ(boxes.texts().size(), 1);
+    openWindow();
+    EXPECT_EQ(takeErrors().size(), 1);
     EXPECT_EQ(find<QListWidget>("ListBox1")->count(), 0);
     EXPECT_EQ(find<QLabel>("Panel3")->text(), QStringLiteral("---件"));
     EXPECT_EQ(find<QComboBox>("ComboBox7")->count(), 3) << "the report's selectors come from the armour step";
 }
 
 TEST_F(SidePagesTest, ReportFormStartsEmptyWithEveryWearerChecked) {
-    open();
+    openWindow();
     auto* slot = find<QComboBox>("ComboBox6");
     EXPECT_FALSE(slot->isEditable());
     EXPECT_EQ(slot->count(), 5);
@@ -128,11 +106,11 @@ TEST_F(SidePagesTest, ReportFormStartsEmptyWithEveryWearerChecked) {
     EXPECT_EQ(slot->currentText(), QString());
     EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QString());
     for (const int number : {5, 21, 6, 17, 18, 19, 20, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})
-        EXPECT_EQ(find<QLineEdit>(QStringLiteral("SpinEdit%1").arg(number).toLatin1())->text(), QStringLiteral("0"));
+        EXPECT_EQ(find<QLineEdit>(QStringLiteral("SpinEdit%1").arg(number))->text(), QStringLiteral("0"));
     for (const char* wearer : {"CheckBoxMan", "CheckBoxFamel", "CheckBoxSwordman", "CheckBoxGunner"})
         EXPECT_TRUE(find<QCheckBox>(wearer)->isChecked()) << wearer;
     for (int number = 7; number <= 16; ++number) {
-        auto* row = find<QComboBox>(QStringLiteral("ComboBox%1").arg(number).toLatin1());
+        auto* row = find<QComboBox>(QStringLiteral("ComboBox%1").arg(number));
         EXPECT_TRUE(row->isEditable());
         EXPECT_EQ(row->maxVisibleItems(), 25);
         EXPECT_EQ(row->currentText(), QString());
@@ -141,12 +119,12 @@ TEST_F(SidePagesTest, ReportFormStartsEmptyWithEveryWearerChecked) {
     EXPECT_EQ(find<QComboBox>("ComboBox7")->itemText(1), QStringLiteral("攻撃"));
     EXPECT_EQ(find<QPushButton>("Button3")->text(), QStringLiteral("送 信"));
 
-    const ArmourReportForm form = m_form->findChild<ReportPage*>()->form();
-    EXPECT_EQ(reportBodyText(composeArmourReport(form)), reportBodyText(composeArmourReport({})));
+    const ArmourReportForm shown = form().findChild<ReportPage*>()->form();
+    EXPECT_EQ(reportBodyText(composeArmourReport(shown)), reportBodyText(composeArmourReport({})));
 }
 
 TEST_F(SidePagesTest, SendingHandsTheEncodedReportToTheOpener) {
-    open();
+    openWindow();
     reportOpener()->setProgram(fakeOpener(0));
     find<QComboBox>("ComboBox6")->setCurrentIndex(1);
     find<QLineEdit>("Edit1")->setText(QStringLiteral("&body=x#y%"));
@@ -170,7 +148,7 @@ TEST_F(SidePagesTest, SendingHandsTheEncodedReportToTheOpener) {
 }
 
 TEST_F(SidePagesTest, AFailedOpenShowsItsMessageAndKeepsTheForm) {
-    open();
+    openWindow();
     find<QLineEdit>("Edit1")->setText(QStringLiteral("兜"));
     const std::pair<QString, QString> cases[] = {
         {m_dir.filePath(QStringLiteral("no-such-opener")), QStringLiteral("指定されたファイルが見つかりません。 (2)")},
@@ -180,31 +158,30 @@ TEST_F(SidePagesTest, AFailedOpenShowsItsMessageAndKeepsTheForm) {
          QStringLiteral("指定されたExeファイルが無効です。 (11)")},
     };
     for (const auto& [program, message] : cases) {
-        RecordedErrorBoxes boxes;
         reportOpener()->setProgram(program);
         send();
-        EXPECT_EQ(boxes.texts(), QStringList{message}) << program.toStdString();
+        EXPECT_EQ(takeErrors(), QStringList{message}) << program.toStdString();
     }
     EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("兜"));
 }
 
 TEST_F(SidePagesTest, LinkStripOpensTheGamePageAndIgnoresFailures) {
-    open();
-    auto* strip = m_form->findChild<LinkStrip*>();
+    openWindow();
+    auto* strip = form().findChild<LinkStrip*>();
     strip->urlOpener()->setProgram(fakeOpener(0));
     QTest::mouseClick(strip, Qt::LeftButton);
     waitForOpeners(strip->urlOpener());
     EXPECT_EQ(openedUrl(), gamePageUrl());
 
-    // gui_main fails the test on any error box.
+    // The fixture fails the test on any error box.
     strip->urlOpener()->setProgram(fakeOpener(4));
     QTest::mouseClick(strip, Qt::LeftButton);
     waitForOpeners(strip->urlOpener());
 }
 
 TEST_F(SidePagesTest, EnterOrSpaceOnTheFocusedLinkStripOpensTheGamePage) {
-    open();
-    auto* strip = m_form->findChild<LinkStrip*>();
+    openWindow();
+    auto* strip = form().findChild<LinkStrip*>();
     strip->urlOpener()->setProgram(fakeOpener(0));
     const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers) {
         QFile::remove(m_dir.filePath(QStringLiteral("url.txt")));

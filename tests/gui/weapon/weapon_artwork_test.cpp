@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace trelkin {
 namespace {
@@ -14,6 +16,7 @@ public:
         : m_image(icon.pixmap(logicalSize, ratio).toImage()), m_ratio(ratio) {}
 
     QSize deviceSize() const { return m_image.size(); }
+    int logicalHeight() const { return int(m_image.height() / m_ratio); }
     // The colour in the middle of the logical pixel.
     QColor at(int x, int y) const { return m_image.pixelColor(int((x + 0.5) * m_ratio), int((y + 0.5) * m_ratio)); }
 
@@ -32,26 +35,49 @@ private:
 
 const QColor kBorder(143, 143, 143);
 const QColor kGrey(232, 232, 232);
+const QColor kTransparent(0, 0, 0, 0);
 
-TEST(WeaponArtworkTest, BarsHaveTheirBorderFillDividerAndATransparentBottomRowAtAnyScale) {
+// The colours met going down a column of a drawn bar, each with the number of rows it lasts.
+std::vector<std::pair<QColor, int>> runsDown(const Drawn& drawn, int x) {
+    std::vector<std::pair<QColor, int>> runs;
+    for (int y = 0; y < drawn.logicalHeight(); ++y) {
+        QColor colour = drawn.at(x, y);
+        if (colour.alpha() == 0)
+            colour = kTransparent;
+        if (runs.empty() || runs.back().first != colour)
+            runs.emplace_back(colour, 0);
+        ++runs.back().second;
+    }
+    return runs;
+}
+
+std::vector<QColor> coloursOf(const std::vector<std::pair<QColor, int>>& runs) {
+    std::vector<QColor> colours;
+    for (const auto& [colour, length] : runs)
+        colours.push_back(colour);
+    return colours;
+}
+
+TEST(WeaponArtworkTest, BarsAreFilledInsideAOnePixelBorderAboveATransparentBottomRowAtAnyScale) {
     ASSERT_EQ(ImageListAttribute().size(), 15u);
+    const QSize barSize(8, 16);
     for (const qreal ratio : {1.0, 2.0}) {
-        const Drawn fire(ImageListAttribute()[1], QSize(8, 16), ratio);
-        EXPECT_EQ(fire.deviceSize(), QSize(8, 16) * ratio);
-        EXPECT_EQ(fire.at(0, 0), kBorder);
-        EXPECT_EQ(fire.at(7, 14), kBorder);
-        EXPECT_EQ(fire.at(3, 3), QColor(255, 0, 0));
-        EXPECT_EQ(fire.at(3, 12), QColor(255, 0, 0));
-        EXPECT_EQ(fire.at(3, 15).alpha(), 0);
+        const Drawn fire(ImageListAttribute()[1], barSize, ratio);
+        EXPECT_EQ(fire.deviceSize(), barSize * ratio);
+        const auto runs = runsDown(fire, barSize.width() / 2);
+        EXPECT_EQ(coloursOf(runs), (std::vector<QColor>{kBorder, QColor(255, 0, 0), kBorder, kTransparent}));
+        EXPECT_EQ(runs.front().second, 1);
+        EXPECT_EQ(runs.back().second, 1) << "one transparent bottom row";
+        EXPECT_EQ(fire.at(0, barSize.height() / 2), kBorder) << "the border runs down the sides";
 
-        const Drawn fireAndDefence(ImageListAttribute()[8], QSize(8, 16), ratio);
-        EXPECT_EQ(fireAndDefence.at(3, 6), QColor(255, 0, 0));
-        EXPECT_EQ(fireAndDefence.at(3, 7), kBorder) << "a border line between the halves";
-        EXPECT_EQ(fireAndDefence.at(3, 8), kGrey);
-        EXPECT_EQ(fireAndDefence.at(1, 13), kGrey);
+        const auto halves = runsDown(Drawn(ImageListAttribute()[8], barSize, ratio), barSize.width() / 2);
+        EXPECT_EQ(coloursOf(halves),
+                  (std::vector<QColor>{kBorder, QColor(255, 0, 0), kBorder, kGrey, kBorder, kTransparent}))
+            << "the effect above the defence bonus, a border line between them";
+        EXPECT_EQ(halves[2].second, 1);
 
-        EXPECT_EQ(Drawn(ImageListAttribute()[0], QSize(8, 16), ratio).at(4, 10), kGrey);
-        EXPECT_EQ(Drawn(ImageListAttribute()[14], QSize(8, 16), ratio).at(4, 3), QColor(0, 128, 255));
+        EXPECT_EQ(coloursOf(runsDown(Drawn(ImageListAttribute()[0], barSize, ratio), 4))[1], kGrey);
+        EXPECT_EQ(coloursOf(runsDown(Drawn(ImageListAttribute()[14], barSize, ratio), 4))[1], QColor(0, 128, 255));
     }
 }
 

@@ -1,12 +1,9 @@
-#include "gui/main_form.h"
 #include "gui/weapon/weapon_page.h"
 #include "gui/weapon/weapon_tree_model.h"
 #include "gui/widgets/flat_button_pages.h"
 #include "gui/widgets/flat_tree_view.h"
 #include "gui/widgets/indented_item_delegate.h"
-#include "support/find_widget.h"
-#include "support/recorded_error_boxes.h"
-#include "support/scrambled_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -18,8 +15,6 @@
 
 namespace trelkin {
 namespace {
-
-using testing::DataDirectory;
 
 const QString kWeaponXml = QStringLiteral(R"(<?xml version="1.0" encoding="Shift_JIS"?><d><weaponlist>
   <w><type>片手剣</type><name>骨剣</name><attack>120</attack><sale>500</sale></w>
@@ -33,22 +28,14 @@ const QString kWeaponXml = QStringLiteral(R"(<?xml version="1.0" encoding="Shift
   <w><type>ランス</type><name>骨槍</name><attack>700</attack></w>
 </weaponlist></d>)");
 
-class WeaponPageTest : public ::testing::Test {
+class WeaponPageTest : public testing::WindowTest {
 protected:
     WeaponPageTest() {
-        m_dir.writeScrambled("prepare.dat", "");
-        m_dir.writeScrambled("guard.dat", "<guard/>");
-        m_dir.writeScrambledUtf8("weapon.dat", kWeaponXml);
-        m_form = std::make_unique<TMainForm>(m_dir.path());
-        m_form->buildEveryPage();
-        m_form->show();
+        writeDataFiles({}, {}, kWeaponXml);
+        openWindow();
     }
 
-    template <typename Widget> Widget* find(const QString& name) const {
-        return testing::findWidget<Widget>(*m_form, name);
-    }
-
-    ui::FlatButtonPages* classPages() const { return m_form->findChild<WeaponPage*>()->classPages(); }
+    ui::FlatButtonPages* classPages() const { return form().findChild<WeaponPage*>()->classPages(); }
     QTreeView* tree(int number) const { return find<QTreeView>(QStringLiteral("TreeView%1").arg(number)); }
     QString text(const char* label) const { return find<QLabel>(QString::fromLatin1(label))->text(); }
     QStringList lines(const char* list) const {
@@ -83,9 +70,6 @@ protected:
         QTreeView* view = tree(number);
         view->selectionModel()->setCurrentIndex(node, QItemSelectionModel::ClearAndSelect);
     }
-
-    DataDirectory m_dir;
-    std::unique_ptr<TMainForm> m_form;
 };
 
 TEST_F(WeaponPageTest, BuildsFiveOpenTreesWithClassIconsOnTheirPages) {
@@ -132,7 +116,7 @@ TEST_F(WeaponPageTest, TheThresholdRecoloursEveryTreeWithoutRebuildingIt) {
 
 TEST_F(WeaponPageTest, TheThresholdColourIsWhatTheTreeDraws) {
     auto* threshold = find<QSpinBox>(QStringLiteral("SpinEdit2"));
-    m_form->pages()->setCurrentIndex(2);
+    form().pages()->setCurrentIndex(2);
     const auto bluePixels = [&] {
         const QImage image = tree(6)->viewport()->grab().toImage();
         int count = 0;
@@ -176,21 +160,19 @@ TEST_F(WeaponPageTest, SelectingANodeFillsThePanelAndPageSwitchesLeaveItAlone) {
     EXPECT_TRUE(lines("ListBoxEffect").isEmpty());
 }
 
-TEST(WeaponDeepChainTest, AHundredThousandLevelChainOpensFullyWithoutOverflow) {
+using WeaponDeepChainTest = testing::WindowTest;
+
+TEST_F(WeaponDeepChainTest, AHundredThousandLevelChainOpensFullyWithoutOverflow) {
     constexpr int kDepth = 100000;
     std::string weapons = "<d><weaponlist>";
     for (int level = 0; level < kDepth; ++level)
         weapons += "<w><type>ランス</type><name>L" + std::to_string(level) + "</name><attack>1</attack><parentweapon>" +
                    (level ? "L" + std::to_string(level - 1) : "") + "</parentweapon></w>";
-    DataDirectory dir;
-    dir.writeScrambled("prepare.dat", "");
-    dir.writeScrambled("guard.dat", "<guard/>");
-    dir.writeScrambled("weapon.dat", weapons + "</weaponlist></d>");
-    TMainForm form(dir.path());
-    form.buildEveryPage();
-    form.show();
-    auto* lances = form.findChild<QTreeView*>(QStringLiteral("TreeView7"));
-    form.findChild<WeaponPage*>()->classPages()->setCurrentIndex(4);
+    writeDataFiles({}, {}, {});
+    m_dir.writeScrambled("weapon.dat", weapons + "</weaponlist></d>"); // UTF-8, as it declares no encoding
+    openWindow();
+    auto* lances = find<QTreeView>("TreeView7");
+    form().findChild<WeaponPage*>()->classPages()->setCurrentIndex(4);
     ASSERT_EQ(lances->model()->rowCount(), kDepth);
     const QModelIndex deepest = lances->model()->index(kDepth - 1, 0);
     EXPECT_EQ(deepest.data(WeaponTreeModel::kDepthRole).toInt(), kDepth - 1);
@@ -198,19 +180,17 @@ TEST(WeaponDeepChainTest, AHundredThousandLevelChainOpensFullyWithoutOverflow) {
     EXPECT_FALSE(lances->viewport()->grab().isNull());
 }
 
-TEST(WeaponStartupTest, ABadWeaponFileLeavesTheTreesEmptyAndTheEarlierViewsFilled) {
-    DataDirectory dir;
-    dir.writeScrambledUtf8("prepare.dat", QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"));
-    dir.writeScrambled("guard.dat", "<guard/>");
-    dir.writeScrambled("weapon.dat", "<d><weaponlist><w><name>A</name><attack></attack></w></weaponlist></d>");
-    testing::RecordedErrorBoxes boxes;
-    TMainForm form(dir.path());
-    form.buildEveryPage();
-    EXPECT_EQ(boxes.texts(), QStringList{QStringLiteral("'' は整数ではありません.")});
-    EXPECT_EQ(form.findChild<QListWidget*>(QStringLiteral("LBPrepare1"))->count(), 2);
+using WeaponStartupTest = testing::WindowTest;
+
+TEST_F(WeaponStartupTest, ABadWeaponFileLeavesTheTreesEmptyAndTheEarlierViewsFilled) {
+    writeDataFiles(QStringLiteral("1,回復薬,薬草,青茸,95,説明。,調合,1"), {},
+                   QStringLiteral("<d><weaponlist><w><name>A</name><attack></attack></w></weaponlist></d>"));
+    openWindow();
+    EXPECT_EQ(takeErrors(), QStringList{QStringLiteral("'' は整数ではありません.")});
+    EXPECT_EQ(find<QListWidget>("LBPrepare1")->count(), 2);
     for (int number = 3; number <= 7; ++number)
-        EXPECT_EQ(form.findChild<QTreeView*>(QStringLiteral("TreeView%1").arg(number))->model()->rowCount(), 0);
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LabelWeaponName"))->text(), QStringLiteral("-----"));
+        EXPECT_EQ(find<QTreeView>(QStringLiteral("TreeView%1").arg(number))->model()->rowCount(), 0);
+    EXPECT_EQ(find<QLabel>("LabelWeaponName")->text(), QStringLiteral("-----"));
 }
 
 } // namespace
