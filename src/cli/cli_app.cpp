@@ -18,8 +18,8 @@ namespace {
 constexpr const char* kUsageHead = R"(usage: trelkin-cli [--data-dir DIR] COMMAND [ARGS]
        trelkin-cli --help | --version | help | COMMAND --help
 
-Exit status: 0 done, 1 a data file could not be read (or a search ended by a failure, or lint found
-something), 2 a wrong command line.
+Exit status: 0 done, 1 a data file could not be read (or a search ended by a failure, or lint found a
+finding), 2 a wrong command line.
 )";
 constexpr const char* kCommandUsagePrefix = "usage: trelkin-cli [--data-dir DIR] ";
 

@@ -30,14 +30,14 @@ struct CommandContext {
 // "off"). The usage shows them joined by "|"; the completion offers the words.
 struct OptionValue {
     std::string placeholder;
-    std::vector<std::string> words;
+    std::vector<std::string> words = {};
 };
 
 // An option a command takes: its name ("--skill"), the values that follow it (none for a flag), and whether it
 // may be given more than once.
 struct OptionSpec {
     std::string name;
-    std::vector<OptionValue> values;
+    std::vector<OptionValue> values = {};
     bool repeatable = false;
 };
 

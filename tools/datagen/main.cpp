@@ -18,6 +18,7 @@ constexpr int kExitUsage = 2;
 constexpr int kExitFailure = 1;
 
 struct Options {
+    bool help = false;
     std::uint64_t seed = kDefaultSeed;
     datagen::Counts counts;
     std::filesystem::path outDir;
@@ -36,9 +37,9 @@ constexpr std::array<CountOption, 4> kCountOptions = {{
     {"--weapons", &datagen::Counts::weapons, 50},
 }};
 
-void usage() {
-    std::cerr << "usage: trelkin-datagen [--seed N] [--recipes N] [--skills N] [--pieces N] [--weapons N] OUT_DIR\n";
-}
+constexpr const char* kUsage =
+    "usage: trelkin-datagen [--seed N] [--recipes N] [--skills N] [--pieces N] [--weapons N] OUT_DIR\n"
+    "       trelkin-datagen --help\n";
 
 template <class T> T number(const char* flag, const char* text) {
     T value{};
@@ -68,6 +69,10 @@ Options parse(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+            options.help = true;
+            return options;
+        }
         if (std::strncmp(arg, "--", 2) != 0) {
             if (!options.outDir.empty()) {
                 throw std::invalid_argument("more than one output directory given");
@@ -128,9 +133,12 @@ int main(int argc, char** argv) {
     try {
         options = parse(argc, argv);
     } catch (const std::invalid_argument& e) {
-        std::cerr << "trelkin-datagen: " << e.what() << "\n";
-        usage();
+        std::cerr << "trelkin-datagen: " << e.what() << "\n" << kUsage;
         return kExitUsage;
+    }
+    if (options.help) {
+        std::cout << kUsage;
+        return 0;
     }
     try {
         generate(options);

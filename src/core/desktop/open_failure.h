@@ -27,6 +27,10 @@ inline constexpr int kNoAssociation = 31;
 // A crashed opener leaves no exit status.
 inline constexpr int kOpenerCrashed = -1;
 
+// The longest URL the desktop can be handed: the system refuses to start a program with an argument of 128 KiB or
+// more, its terminating zero byte included (E2BIG). A URL as handed on is ASCII, one byte a character.
+inline constexpr qsizetype kLongestDesktopUrl = 128 * 1024 - 1;
+
 // The failure of an opener that could not be started.
 int failureOfStart(bool programExists);
 

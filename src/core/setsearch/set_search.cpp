@@ -56,6 +56,8 @@ QString setSearchEndMessage(SetSearchEnd end) {
         return QStringLiteral("見つかったセットが多すぎるため検索を中止しました (上限 %1 "
                               "件)。それまでに見つかったセットは表示されています")
             .arg(std::numeric_limits<std::uint64_t>::max());
+    case SetSearchEnd::NotStarted:
+        return QStringLiteral("検索を開始できませんでした (スレッドを作成できません)");
     case SetSearchEnd::Finished:
     case SetSearchEnd::Cancelled:
         break;

@@ -7,7 +7,8 @@
 
 namespace trelkin {
 
-enum class SetSearchEnd { Finished, Cancelled, OutOfMemory, TooManySets };
+// How a search ended: NotStarted when the system gave it no thread to run on.
+enum class SetSearchEnd { Finished, Cancelled, OutOfMemory, TooManySets, NotStarted };
 
 // The error message of a search that ended by a failure, empty for one that finished or was cancelled.
 QString setSearchEndMessage(SetSearchEnd end);

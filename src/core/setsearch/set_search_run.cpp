@@ -1,11 +1,18 @@
 #include "core/setsearch/set_search_run.h"
 
+#include <system_error>
+
 namespace trelkin {
 
 SetSearchRun::SetSearchRun(const ArmourTables& tables, const SetSearchQuery& query, unsigned threads) {
     for (const ArmourSlot slot : kArmourSlots)
         m_control.Positions[slotIndex(slot)] = std::max(0, int(tables.slotTable(slot).size()) - 1);
-    m_thread = std::jthread([this, &tables, query, threads] { run(tables, query, threads); });
+    try {
+        m_thread = std::jthread([this, &tables, query, threads] { run(tables, query, threads); });
+    } catch (const std::system_error&) {
+        m_end = SetSearchEnd::NotStarted;
+        m_done.store(true, std::memory_order_release);
+    }
 }
 
 SetSearchRun::~SetSearchRun() {

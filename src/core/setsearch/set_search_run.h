@@ -18,7 +18,8 @@ struct SetSearchProgress {
 // One set search in flight, the same for the page, the command line and the benchmarks: it starts the search on
 // a thread of its own, which prepares the query and then counts on `threads` threads. The owner watches it by
 // polling, pauses it while it asks the user something, and stops it at will; a stop takes effect within
-// a step of the loops and nothing found after it is published. The tables must outlive the run and its result.
+// a step of the loops and nothing found after it is published. A run that the system gives no thread is done at
+// once and ends NotStarted. The tables must outlive the run and its result.
 class SetSearchRun {
 public:
     SetSearchRun(const ArmourTables& tables, const SetSearchQuery& query, unsigned threads = defaultThreads());

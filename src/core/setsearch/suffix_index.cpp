@@ -74,7 +74,7 @@ private:
     std::vector<std::int32_t> m_arrived;
 };
 
-SuffixIndex::SuffixIndex(const SearchPlan& plan, std::size_t firstLevel) : m_plan(plan), m_firstLevel(firstLevel) {
+SuffixIndex::SuffixIndex(const SearchPlan& plan, std::size_t firstLevel) : m_plan(plan) {
     const std::size_t systems = plan.systemCount();
     const SlotCandidates& legs = plan.slot(kLastLevel);
     Builder builder(*this);

@@ -19,8 +19,7 @@ public:
     // How many suffixes an index from `firstLevel` would hold.
     static std::uint64_t suffixCount(const SearchPlan& plan, std::size_t firstLevel);
 
-    std::size_t firstLevel() const { return m_firstLevel; }
-    // The number of suffixes that make a qualifying set of a prefix filled up to firstLevel() - 1.
+    // The number of suffixes that make a qualifying set of a prefix filled up to the level before the first.
     std::uint64_t completions(const PartialSet& prefix) const;
 
 private:
@@ -36,7 +35,6 @@ private:
     std::uint64_t reachingTotal(const Group& group, std::int32_t prefixDef) const;
 
     const SearchPlan& m_plan;
-    std::size_t m_firstLevel;
     std::vector<Group> m_groups;
     std::vector<std::int32_t> m_keys;
     std::vector<std::int32_t> m_defs;

@@ -1,5 +1,7 @@
 #include "core/side/armour_report.h"
 
+#include "core/desktop/open_failure.h"
+
 #include <QUrl>
 #include <algorithm>
 
@@ -101,6 +103,15 @@ QString reportUrlText(const ArmourReport& report, const QString& address) {
 
 QString encodedReportUrl(const ArmourReport& report, const QString& address) {
     return mailtoUrl(address, encoded(report.Subject), bodyText(report.BodyLines, encoded));
+}
+
+std::optional<QString> reportRefusal(const QString& encodedUrl) {
+    if (encodedUrl.size() <= kLongestDesktopUrl)
+        return std::nullopt;
+    return QStringLiteral(
+               "報告が長すぎるため送信できません (URL %1 文字、上限 %2 文字)。名前や素材、スキルの欄を短くしてください")
+        .arg(encodedUrl.size())
+        .arg(kLongestDesktopUrl);
 }
 
 } // namespace trelkin

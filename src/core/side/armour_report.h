@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace trelkin {
 
@@ -58,5 +59,9 @@ QString reportUrlText(const ArmourReport& report, const QString& address);
 // included, and each line break as "%0D%0A", so that the mail program receives exactly the composed subject and
 // body.
 QString encodedReportUrl(const ArmourReport& report, const QString& address);
+
+// Why an encoded report cannot be handed to the desktop, or nothing when it can: a URL longer than the desktop
+// takes is refused before anything is started, "報告が長すぎるため送信できません (URL <n> 文字、上限 <max> 文字)。…".
+std::optional<QString> reportRefusal(const QString& encodedUrl);
 
 } // namespace trelkin

@@ -23,8 +23,6 @@ public:
     // Fills CB_AllSkill and CB_AllMaterial; the tables must outlive the panel.
     void fillSelectors(const ArmourTables& tables);
 
-    QTableView* resultList() const { return m_listView2; }
-
 signals:
     void pieceSelected(const std::string& name);
     void pieceDeselected();

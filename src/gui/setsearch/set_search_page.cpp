@@ -229,12 +229,7 @@ void SetSearchPage::Button1Click() {
     m_memo2->setSource(nullptr);
     m_saveButton->setEnabled(false);
     showFound(0);
-    try {
-        m_run = std::make_unique<SetSearchRun>(*m_tables, query);
-    } catch (const std::system_error&) {
-        m_button2->hide();
-        return ui::showErrorBox(this, setSearchEndMessage(SetSearchEnd::OutOfMemory));
-    }
+    m_run = std::make_unique<SetSearchRun>(*m_tables, query);
     const SetSearchProgress progress = m_run->progress();
     for (const ArmourSlot slot : kArmourSlots) {
         QProgressBar* bar = m_progressBars[slotIndex(slot)];

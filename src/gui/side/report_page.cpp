@@ -190,6 +190,8 @@ ArmourReportForm ReportPage::form() const {
 
 void ReportPage::Button3Click() {
     const QString url = encodedReportUrl(composeArmourReport(form()), reportAddress());
+    if (const std::optional<QString> refusal = reportRefusal(url))
+        return ui::showErrorBox(this, *refusal);
     m_opener->open(url, [this](int failure) { ui::showErrorBox(this, openFailureMessage(failure)); });
 }
 

@@ -11,9 +11,16 @@ namespace {
 
 const QString kDesktopOpener = QStringLiteral("xdg-open");
 
-bool programExists(const QString& program) {
+// The failure that starting the program would meet, found without starting it: Qt 6.4 keeps a pipe open for every
+// process that fails to start.
+std::optional<int> failureBeforeStart(const QString& program) {
     const QString path = QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
-    return !path.isEmpty() && QFileInfo::exists(path);
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.exists())
+        return failureOfStart(false);
+    if (!file.isFile() || !file.isExecutable())
+        return failureOfStart(true);
+    return std::nullopt;
 }
 
 } // namespace
@@ -27,20 +34,22 @@ UrlOpener::~UrlOpener() {
 }
 
 void UrlOpener::open(const QString& url, FailureHandler onFailure) {
-    auto* process = new QProcess(this);
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
     const auto report = [onFailure](int failure) {
         if (onFailure)
             onFailure(failure);
     };
-    connect(process, &QProcess::errorOccurred, this,
-            [process, report, program = m_program](QProcess::ProcessError error) {
-                // A crash also ends in finished(); no other error can occur without reads, writes or waits.
-                if (error != QProcess::FailedToStart)
-                    return;
-                process->deleteLater();
-                report(failureOfStart(programExists(program)));
-            });
+    if (const std::optional<int> failure = failureBeforeStart(m_program))
+        return report(*failure);
+    auto* process = new QProcess(this);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(process, &QProcess::errorOccurred, this, [process, report](QProcess::ProcessError error) {
+        // A crash also ends in finished(); no other error can occur without reads, writes or waits. A program
+        // that fails to start although it looked startable is an invalid executable.
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        report(failureOfStart(true));
+    });
     connect(process, &QProcess::finished, this, [process, report](int exitCode, QProcess::ExitStatus exitStatus) {
         process->deleteLater();
         if (const std::optional<int> failure = failureOfExit(exitStatus, exitCode))

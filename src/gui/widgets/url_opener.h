@@ -20,7 +20,8 @@ public:
     // Tests put a program of their own in place of xdg-open.
     void setProgram(const QString& program) { m_program = program; }
 
-    // Without a handler, a failure is ignored.
+    // Without a handler, a failure is ignored. An opener that is missing or not executable is reported at once,
+    // without starting anything; any other failure when the opener ends.
     void open(const QString& url, FailureHandler onFailure = {});
 
 private:

@@ -120,6 +120,20 @@ TEST(ArmourReportTest, TypedLineBreakEscapeStaysText) {
     EXPECT_EQ(mail.subject, QStringLiteral("防具情報提供 【】"));
 }
 
+TEST(ArmourReportTest, AReportTooLongForTheDesktopIsRefusedBeforeAnythingStarts) {
+    const QString mailto = QStringLiteral("mailto:a?body=");
+    EXPECT_EQ(reportRefusal(mailto + QString(kLongestDesktopUrl - mailto.size(), u'x')), std::nullopt);
+    const std::optional<QString> refusal = reportRefusal(mailto + QString(kLongestDesktopUrl, u'x'));
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_TRUE(
+        refusal->startsWith(QStringLiteral("報告が長すぎるため送信できません (URL 131085 文字、上限 131071 文字)")))
+        << refusal->toStdString();
+
+    ArmourReportForm form;
+    form.Name = QString(15000, u'兜'); // nine bytes a character once encoded
+    EXPECT_TRUE(reportRefusal(encodedReportUrl(composeArmourReport(form), QStringLiteral("a@b"))).has_value());
+}
+
 TEST(OpenFailureTest, MessagesByFailureNumber) {
     const std::pair<int, QString> table[] = {
         {0, QStringLiteral("メモリまたはリソースが不足しています。 (0)")},

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,11 @@ protected:
     QString openedUrl() const {
         QFile file(m_dir.filePath(QStringLiteral("url.txt")));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // How many files the test process holds open.
+    static qsizetype openDescriptors() {
+        return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
     }
 
     // Waits until every opener the object started has ended and been reported.
@@ -157,12 +163,31 @@ TEST_F(SidePagesTest, AFailedOpenShowsItsMessageAndKeepsTheForm) {
         {m_dir.writeRaw(QStringLiteral("not-executable"), "#!/bin/sh\n"),
          QStringLiteral("指定されたExeファイルが無効です。 (11)")},
     };
-    for (const auto& [program, message] : cases) {
-        reportOpener()->setProgram(program);
-        send();
-        EXPECT_EQ(takeErrors(), QStringList{message}) << program.toStdString();
-    }
+    const auto sendEach = [&] {
+        for (const auto& [program, message] : cases) {
+            reportOpener()->setProgram(program);
+            send();
+            EXPECT_EQ(takeErrors(), QStringList{message}) << program.toStdString();
+        }
+    };
+    sendEach();
+    // Qt opens what starting processes needs once; from then on a failed opener leaves nothing open.
+    const qsizetype descriptors = openDescriptors();
+    sendEach();
+    EXPECT_EQ(openDescriptors(), descriptors) << "a failed opener leaves no pipe open";
     EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("兜"));
+}
+
+TEST_F(SidePagesTest, AReportTooLongForTheDesktopIsRefusedWithoutStartingTheOpener) {
+    openWindow();
+    reportOpener()->setProgram(fakeOpener(0));
+    find<QLineEdit>("Edit1")->setText(QString(15000, u'兜'));
+    send();
+    const QStringList errors = takeErrors();
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors.front().startsWith(QStringLiteral("報告が長すぎるため送信できません")))
+        << errors.front().toStdString();
+    EXPECT_EQ(openedUrl(), QString()) << "nothing was started";
 }
 
 TEST_F(SidePagesTest, LinkStripOpensTheGamePageAndIgnoresFailures) {
