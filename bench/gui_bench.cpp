@@ -122,8 +122,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     // The page's completion box would wait for a click.
-    ui::setMessageBoxes({[](QWidget*, const QString&, const QString&) {},
-                         [](QWidget*, const QString&, const QString&) { return false; }});
+    ui::setDialogs({[](QWidget*, const QString&, const QString&) {},
+                    [](QWidget*, const QString&, const QString&) { return false; }});
     probeTheWindowDuringASlowSearch();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,10 +1,14 @@
 #include "cli/setsearch_commands.h"
 
 #include "cli/cli_output.h"
+#include "core/setsearch/ordered_result.h"
 #include "core/setsearch/set_result_reader.h"
+#include "core/setsearch/set_row.h"
 #include "core/setsearch/set_search_run.h"
+#include "core/text/error.h"
 #include "core/text/integer_reader.h"
 
+#include <functional>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -14,15 +18,29 @@ namespace {
 
 // The blank item of a wearer selector, as the command line names it.
 const QString kAnyChoice = QStringLiteral("any");
+const QString kOrderTooLarge = QStringLiteral("メモリが不足したため結果を並べ替えられません");
 
 struct SetSearchOptions {
     SetSearchQuery query;
+    std::size_t wishes = 0;
+    // The defence limits as their check boxes and spin edits hold them: none for "off" (the box cleared).
+    std::optional<std::int32_t> eachDef = SetSearchQuery::kStartMinEachDef;
+    std::optional<std::int32_t> totalDef = SetSearchQuery::kStartMinTotalDef;
+    SetOrder order;
     bool countOnly = false;
+    bool table = false;
     std::uint64_t from = 0;
     std::uint64_t limit = std::numeric_limits<std::uint64_t>::max();
 };
 
-// A defence limit as its check box and spin edit hold it: none for "off" (the box cleared).
+using Values = std::vector<std::string>;
+
+// An option of the command and what it sets.
+struct SearchOption {
+    OptionSpec spec;
+    std::function<void(SetSearchOptions&, const Values&)> apply;
+};
+
 std::optional<std::int32_t> defenceLimit(const std::string& value) {
     if (value == "off")
         return std::nullopt;
@@ -43,63 +61,13 @@ int choiceArgument(const QStringList& items, const std::string& value, const cha
 std::uint64_t countArgument(const std::string& value, const std::string& option) {
     if (const auto count = readCount(value))
         return *count;
-    throw UsageError{option + " takes a whole number of blocks"};
+    throw UsageError{option + " takes a whole number of sets"};
 }
 
-SetSearchOptions searchOptions(const ParsedArguments& parsed) {
-    SetSearchOptions options;
-    SetSearchQuery& query = options.query;
-    std::size_t wishes = 0;
-    std::optional<std::int32_t> eachDef = query.MinEachDef;
-    std::optional<std::int32_t> totalDef = query.MinTotalDef;
-    for (const auto& [option, values] : parsed.options) {
-        const std::string& value = values.empty() ? std::string() : values[0];
-        if (option == "--skill") {
-            if (wishes == SetSearchQuery::kWantedSkillCount)
-                throw UsageError{"at most three --skill options"};
-            query.WantedSkills[wishes++] = cp932Argument(value);
-        } else if (option == "--sex") {
-            query.sex = sexOfChoice(choiceArgument(sexChoiceItems(), value, "--sex"));
-        } else if (option == "--class") {
-            query.wearerClass = classOfChoice(choiceArgument(classChoiceItems(), value, "--class"));
-        } else if (option == "--min-each") {
-            eachDef = defenceLimit(value);
-        } else if (option == "--min-total") {
-            totalDef = defenceLimit(value);
-        } else if (option == "--count") {
-            options.countOnly = true;
-        } else if (option == "--from") {
-            options.from = countArgument(value, option);
-        } else {
-            options.limit = countArgument(value, option);
-        }
-    }
-    if (!SetSearchQuery::mayStart(query.WantedSkills, eachDef.has_value(), totalDef.has_value()))
-        throw UsageError{"nothing to search for: give a --skill, or a --min-each or --min-total that is not off"};
-    query.MinEachDef = eachDef.value_or(0);
-    query.MinTotalDef = totalDef.value_or(0);
-    return options;
-}
-
-// The blocks from `from` on, at most `limit` of them, read in order without walking the blocks before.
-void printBlocks(std::ostream& out, const SetSearchResult& result, std::uint64_t from, std::uint64_t limit) {
-    SetResultReader reader(result);
-    writeBlockTexts(reader, from, limit, [&](const std::string& block) { out << utf8(block); });
-}
-
-int setSearch(CommandContext& context, const ParsedArguments& parsed) {
-    const SetSearchOptions options = searchOptions(parsed);
-    return withDataFile<ArmourTables>(context, kGuardFileName, loadArmourTables, [&](const ArmourTables& tables) {
-        SetSearchRun run(tables, options.query);
-        run.wait();
-        const std::shared_ptr<const SetSearchResult> result = run.result();
-        if (options.countOnly)
-            context.out << (result ? result->size() : 0) << '\n';
-        else if (result)
-            printBlocks(context.out, *result, options.from, options.limit);
-        const QString failure = setSearchEndMessage(run.end());
-        return failure.isEmpty() ? kExitOk : reportError(context.err, Error(failure));
-    });
+SetOrderKey orderArgument(const std::string& value) {
+    if (const std::optional<SetOrderKey> key = setOrderKeyNamed(value))
+        return *key;
+    throw UsageError{"unknown order '" + value + "'"};
 }
 
 std::vector<std::string> choiceWords(const QStringList& items) {
@@ -110,25 +78,114 @@ std::vector<std::string> choiceWords(const QStringList& items) {
     return words;
 }
 
+const std::vector<SearchOption>& searchOptions() {
+    const OptionValue defence{"N", {"off"}};
+    static const std::vector<SearchOption> options{
+        {{"--skill", {{"NAME"}}, true},
+         [](SetSearchOptions& o, const Values& v) {
+             if (o.wishes == SetSearchQuery::kWantedSkillCount)
+                 throw UsageError{"at most three --skill options"};
+             o.query.WantedSkills[o.wishes++] = cp932Argument(v[0]);
+         }},
+        {{"--sex", {{"", choiceWords(sexChoiceItems())}}},
+         [](SetSearchOptions& o, const Values& v) {
+             o.query.sex = sexOfChoice(choiceArgument(sexChoiceItems(), v[0], "--sex"));
+         }},
+        {{"--class", {{"", choiceWords(classChoiceItems())}}},
+         [](SetSearchOptions& o, const Values& v) {
+             o.query.wearerClass = classOfChoice(choiceArgument(classChoiceItems(), v[0], "--class"));
+         }},
+        {{"--min-each", {defence}}, [](SetSearchOptions& o, const Values& v) { o.eachDef = defenceLimit(v[0]); }},
+        {{"--min-total", {defence}}, [](SetSearchOptions& o, const Values& v) { o.totalDef = defenceLimit(v[0]); }},
+        {{"--order", {{"", {setOrderNames().begin(), setOrderNames().end()}}}},
+         [](SetSearchOptions& o, const Values& v) { o.order.key = orderArgument(v[0]); }},
+        {{"--reverse"}, [](SetSearchOptions& o, const Values&) { o.order.reversed = true; }},
+        {{"--table"}, [](SetSearchOptions& o, const Values&) { o.table = true; }},
+        {{"--count"}, [](SetSearchOptions& o, const Values&) { o.countOnly = true; }},
+        {{"--from", {{"K"}}}, [](SetSearchOptions& o, const Values& v) { o.from = countArgument(v[0], "--from"); }},
+        {{"--limit", {{"N"}}}, [](SetSearchOptions& o, const Values& v) { o.limit = countArgument(v[0], "--limit"); }},
+    };
+    return options;
+}
+
+SetSearchOptions parsedOptions(const ParsedArguments& parsed) {
+    SetSearchOptions options;
+    for (const auto& [name, values] : parsed.options)
+        for (const SearchOption& option : searchOptions())
+            if (option.spec.name == name)
+                option.apply(options, values);
+    if (!SetSearchQuery::mayStart(options.query.WantedSkills, options.eachDef.has_value(),
+                                  options.totalDef.has_value()))
+        throw UsageError{"nothing to search for: give a --skill, or a --min-each or --min-total that is not off"};
+    options.query.MinEachDef = options.eachDef.value_or(0);
+    options.query.MinTotalDef = options.totalDef.value_or(0);
+    return options;
+}
+
+// A reader of the result in the order asked for.
+SetResultReader orderedReader(const std::shared_ptr<const SetSearchResult>& result, SetOrder order) {
+    if (order.key == SetOrderKey::Loop)
+        return SetResultReader(*result, order.reversed);
+    try {
+        return SetResultReader(std::make_shared<const OrderedResult>(result, order.key), order.reversed);
+    } catch (const std::bad_alloc&) {
+        throw Error(kOrderTooLarge);
+    }
+}
+
+// The sets from `from` on, at most `limit` of them, as blocks or as table rows.
+void printSets(std::ostream& out, SetResultReader& reader, const SetSearchOptions& options) {
+    if (!options.table)
+        return writeBlockTexts(reader, options.from, options.limit,
+                               [&](const std::string& block) { out << utf8(block); });
+    reader.visit(options.from, options.limit, [&](const FoundSet& set) {
+        out << utf8(setRowLine(setRow(reader.result().tables(), set))) << '\n';
+        return true;
+    });
+}
+
+int setSearch(CommandContext& context, const ParsedArguments& parsed) {
+    const SetSearchOptions options = parsedOptions(parsed);
+    return withDataFile<ArmourTables>(context, kGuardFileName, loadArmourTables, [&](const ArmourTables& tables) {
+        SetSearchRun run(tables, options.query);
+        run.wait();
+        const std::shared_ptr<const SetSearchResult> result = run.result();
+        try {
+            if (options.countOnly) {
+                context.out << (result ? result->size() : 0) << '\n';
+            } else if (result) {
+                SetResultReader reader = orderedReader(result, options.order);
+                printSets(context.out, reader, options);
+            }
+        } catch (const Error& error) {
+            return reportError(context.err, error);
+        }
+        const QString failure = setSearchEndMessage(run.end());
+        return failure.isEmpty() ? kExitOk : reportError(context.err, Error(failure));
+    });
+}
+
+std::vector<OptionSpec> searchOptionSpecs() {
+    std::vector<OptionSpec> specs;
+    for (const SearchOption& option : searchOptions())
+        specs.push_back(option.spec);
+    return specs;
+}
+
 } // namespace
 
 CommandGroup setSearchCommands() {
-    const OptionValue defenceLimit{"N", {"off"}};
     return {"Set search (every head, body, arm, waist and leg combination; defaults as the page starts)",
             {
                 {"set-search",
                  {},
-                 {{"--skill", {{"NAME"}}, true},
-                  {"--sex", {{"", choiceWords(sexChoiceItems())}}},
-                  {"--class", {{"", choiceWords(classChoiceItems())}}},
-                  {"--min-each", {defenceLimit}},
-                  {"--min-total", {defenceLimit}},
-                  {"--count"},
-                  {"--from", {{"K"}}},
-                  {"--limit", {{"N"}}}},
+                 searchOptionSpecs(),
                  false,
-                 "the result blocks of every matching set (from block K, counted from 0,\n"
-                 "at most N of them), or only their number\n",
+                 "the result blocks of every matching set, or with --table one tab-separated line per set (the\n"
+                 "five names, defence, fire, water, thunder, dragon, price, the activated skills), from set K\n"
+                 "(counted from 0) on, at most N of them, in loop order or by a sum (def, fire, water, thunder,\n"
+                 "dragon highest first, price lowest first; ties in loop order; --reverse: backwards); or with\n"
+                 "--count only their number\n",
                  setSearch},
             }};
 }

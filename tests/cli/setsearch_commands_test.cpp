@@ -86,6 +86,44 @@ TEST_F(SetSearchCommandTest, CountsAndPrintsAnyRangeOfBlocksAsTheLiteralSearchWr
     EXPECT_EQ(run({"--skill", "回避性能UP", "--from", std::to_string(blocks.size())}).out, "");
 }
 
+TEST_F(SetSearchCommandTest, PrintsTableRowsInEveryOrderFromAnyRank) {
+    EXPECT_EQ(run({"--skill", "回避性能UP", "--order", "def", "--table", "--limit", "1"}).out,
+              "防具2\t防具4\t防具6\t防具9\t防具12\t78\t0\t0\t0\t0\t500\t回避性能UP\n")
+        << "the highest defence first, the first of its sets in loop order";
+    SetSearchQuery query;
+    query.WantedSkills[0] = toCp932(QStringLiteral("回避性能UP"));
+    const std::vector<oracle::LiteralSet> sets = oracle::literalSets(m_tables, query);
+    // The defence decides; among equal sums the loop order stays.
+    std::vector<std::string> byDefence;
+    for (int total = 78; total >= 75; --total)
+        for (const oracle::LiteralSet& set : sets) {
+            int sum = 0;
+            std::string line;
+            for (std::size_t slot = 0; slot < 5; ++slot) {
+                sum += m_tables.slotTable(kArmourSlots[slot])[set.pieces[slot]].Def;
+                line += "防具" + std::to_string(slot * 3 + set.pieces[slot]) + "\t";
+            }
+            if (sum == total)
+                byDefence.push_back(line + std::to_string(sum) + "\t0\t0\t0\t0\t500\t回避性能UP\n");
+        }
+    ASSERT_EQ(byDefence.size(), sets.size());
+    const auto rows = [&](std::size_t from, std::size_t count, bool reversed) {
+        std::string text;
+        for (std::size_t i = from; i < from + count && i < byDefence.size(); ++i)
+            text += byDefence[reversed ? byDefence.size() - 1 - i : i];
+        return text;
+    };
+    const std::size_t middle = sets.size() / 2;
+    EXPECT_EQ(run({"--skill", "回避性能UP", "--order", "def", "--table"}).out, rows(0, sets.size(), false));
+    EXPECT_EQ(run({"--skill", "回避性能UP", "--order", "def", "--reverse", "--table", "--from", std::to_string(middle),
+                   "--limit", "3"})
+                  .out,
+              rows(middle, 3, true));
+    for (const char* order : {"loop", "def", "fire", "price"})
+        EXPECT_EQ(run({"--skill", "回避性能UP", "--order", order, "--count"}).out, std::to_string(sets.size()) + "\n")
+            << order;
+}
+
 TEST_F(SetSearchCommandTest, TheStartValuesAndTheWearerChoicesAreThePage) {
     EXPECT_EQ(run({"--count"}).out, std::to_string(literalBlocks(SetSearchQuery{}).size()) + "\n");
     SetSearchQuery anyone;
@@ -104,7 +142,9 @@ TEST_F(SetSearchCommandTest, RefusesWhatIsNoChoiceOrNoCount) {
                                                       {"--limit", "x"},
                                                       {"--from"},
                                                       {"--skill", "a", "--skill", "b", "--skill", "c", "--skill", "d"},
-                                                      {"--colour", "red"}}) {
+                                                      {"--colour", "red"},
+                                                      {"--order", "name"},
+                                                      {"--min-each", "off", "--min-total", "off"}}) {
         const testing::CliRun refused = run(arguments);
         EXPECT_EQ(refused.status, 2) << arguments.front();
         EXPECT_EQ(refused.out, "") << arguments.front();

@@ -3,6 +3,7 @@
 #include "core/text/cp932.h"
 
 #include <array>
+#include <optional>
 
 namespace trelkin::oracle {
 namespace {
@@ -62,6 +63,13 @@ std::vector<std::string> activatedList(const ArmourTables& tables, const Pieces&
     return activated;
 }
 
+std::int32_t totalDefence(const Pieces& pieces) {
+    std::uint32_t total = 0;
+    for (const guard::TEquipmentData* piece : pieces)
+        total += std::uint32_t(piece->Def);
+    return std::int32_t(total);
+}
+
 const std::string kPiecesHeading = sjis("【防具一覧】");
 const std::string kDefenceHeading = sjis("【総防御力】");
 const std::string kSkillsHeading = sjis("【発動スキル】");
@@ -78,13 +86,12 @@ void writeBlock(const Pieces& pieces, std::int32_t total, const std::vector<std:
     out += "\n--------------------------\n";
 }
 
-void judge(const ArmourTables& tables, const SetSearchQuery& query, const Pieces& pieces, std::string& out) {
-    std::uint32_t total = 0;
-    for (const guard::TEquipmentData* piece : pieces)
-        total += std::uint32_t(piece->Def);
-    if (std::int32_t(total) < query.MinTotalDef)
-        return;
-    const std::vector<std::string> activated = activatedList(tables, pieces);
+// The activated skills of the set when it qualifies.
+std::optional<std::vector<std::string>> judge(const ArmourTables& tables, const SetSearchQuery& query,
+                                              const Pieces& pieces) {
+    if (totalDefence(pieces) < query.MinTotalDef)
+        return std::nullopt;
+    std::vector<std::string> activated = activatedList(tables, pieces);
     for (const std::string& wanted : query.WantedSkills) {
         if (wanted.empty())
             continue;
@@ -92,38 +99,55 @@ void judge(const ArmourTables& tables, const SetSearchQuery& query, const Pieces
         for (const std::string& name : activated)
             found = found || name == wanted;
         if (!found)
-            return;
+            return std::nullopt;
     }
-    writeBlock(pieces, std::int32_t(total), activated, out);
+    return activated;
 }
 
 } // namespace
 
-std::string literalSetSearch(const ArmourTables& tables, const SetSearchQuery& query) {
-    std::string out;
-    const auto& heads = tables.HeadDatas;
-    const auto& bodies = tables.BodyDatas;
-    const auto& arms = tables.ArmDatas;
-    const auto& waists = tables.WaistDatas;
-    const auto& legs = tables.LegDatas;
-    for (size_t h = heads.size(); h-- > 0;) {
-        if (!passes(heads[h], query))
+std::vector<LiteralSet> literalSets(const ArmourTables& tables, const SetSearchQuery& query) {
+    std::vector<LiteralSet> sets;
+    const std::array<const guard::TEquipmentDatas*, 5> slotTables{
+        &tables.HeadDatas, &tables.BodyDatas, &tables.ArmDatas, &tables.WaistDatas, &tables.LegDatas};
+    for (size_t h = slotTables[0]->size(); h-- > 0;) {
+        if (!passes((*slotTables[0])[h], query))
             continue;
-        for (size_t b = bodies.size(); b-- > 0;) {
-            if (!passes(bodies[b], query))
+        for (size_t b = slotTables[1]->size(); b-- > 0;) {
+            if (!passes((*slotTables[1])[b], query))
                 continue;
-            for (size_t a = arms.size(); a-- > 0;) {
-                if (!passes(arms[a], query))
+            for (size_t a = slotTables[2]->size(); a-- > 0;) {
+                if (!passes((*slotTables[2])[a], query))
                     continue;
-                for (size_t w = waists.size(); w-- > 0;) {
-                    if (!passes(waists[w], query))
+                for (size_t w = slotTables[3]->size(); w-- > 0;) {
+                    if (!passes((*slotTables[3])[w], query))
                         continue;
-                    for (size_t l = legs.size(); l-- > 0;)
-                        if (passes(legs[l], query))
-                            judge(tables, query, {&heads[h], &bodies[b], &arms[a], &waists[w], &legs[l]}, out);
+                    for (size_t l = slotTables[4]->size(); l-- > 0;) {
+                        if (!passes((*slotTables[4])[l], query))
+                            continue;
+                        const std::array<size_t, 5> indices{h, b, a, w, l};
+                        Pieces pieces;
+                        for (size_t slot = 0; slot < 5; ++slot)
+                            pieces[slot] = &(*slotTables[slot])[indices[slot]];
+                        if (std::optional<std::vector<std::string>> activated = judge(tables, query, pieces))
+                            sets.push_back({indices, std::move(*activated)});
+                    }
                 }
             }
         }
+    }
+    return sets;
+}
+
+std::string literalSetSearch(const ArmourTables& tables, const SetSearchQuery& query) {
+    const std::array<const guard::TEquipmentDatas*, 5> slotTables{
+        &tables.HeadDatas, &tables.BodyDatas, &tables.ArmDatas, &tables.WaistDatas, &tables.LegDatas};
+    std::string out;
+    for (const LiteralSet& set : literalSets(tables, query)) {
+        Pieces pieces;
+        for (size_t slot = 0; slot < 5; ++slot)
+            pieces[slot] = &(*slotTables[slot])[set.pieces[slot]];
+        writeBlock(pieces, totalDefence(pieces), set.activated, out);
     }
     return out;
 }

@@ -71,6 +71,7 @@ void addCandidate(SlotCandidates& slot, const guard::TEquipmentData& piece, std:
     slot.index.push_back(index);
     slot.def.push_back(piece.Def);
     slot.maxDef = std::max(slot.maxDef, piece.Def);
+    slot.minDef = std::min(slot.minDef, piece.Def);
     slot.largestMagnitude = std::max(slot.largestMagnitude, std::abs(std::int64_t(piece.Def)));
     const std::size_t base = slot.points.size();
     slot.points.resize(base + systems, 0);
@@ -97,6 +98,7 @@ SlotCandidates collectCandidates(const guard::TEquipmentDatas& table, const SetS
     slot.minPoints.assign(wishes.systemCount(), std::numeric_limits<std::int64_t>::max());
     slot.maxPoints.assign(wishes.systemCount(), std::numeric_limits<std::int64_t>::min());
     slot.maxDef = std::numeric_limits<std::int32_t>::min();
+    slot.minDef = std::numeric_limits<std::int32_t>::max();
     for (std::size_t i = table.size(); i-- > 0;)
         if (passesPieceFilters(table[i], query))
             addCandidate(slot, table[i], std::uint32_t(i), wishes);
@@ -137,6 +139,7 @@ bool SearchPlan::empty() const {
 void SearchPlan::computeRemainders() {
     const std::size_t systems = m_systemCount;
     m_defRemainder.assign(kArmourSlotCount, 0);
+    m_minDefRemainder.assign(kArmourSlotCount, 0);
     m_minRemainder.assign(kArmourSlotCount * systems, 0);
     m_maxRemainder.assign(kArmourSlotCount * systems, 0);
     if (!m_boundsHold || empty())
@@ -144,6 +147,7 @@ void SearchPlan::computeRemainders() {
     for (std::size_t level = kLastLevel; level-- > 0;) {
         const SlotCandidates& next = m_slots[level + 1];
         m_defRemainder[level] = m_defRemainder[level + 1] + next.maxDef;
+        m_minDefRemainder[level] = m_minDefRemainder[level + 1] + next.minDef;
         for (std::size_t s = 0; s < systems; ++s) {
             m_minRemainder[level * systems + s] = m_minRemainder[(level + 1) * systems + s] + next.minPoints[s];
             m_maxRemainder[level * systems + s] = m_maxRemainder[(level + 1) * systems + s] + next.maxPoints[s];
@@ -182,6 +186,10 @@ bool SearchPlan::mayQualify(std::size_t level, const PartialSet& partial) const 
                    sum + m_maxRemainder[level * systems + row.system] >= row.min;
         });
     });
+}
+
+bool SearchPlan::defenceSettled(std::size_t level, const PartialSet& partial) const {
+    return m_boundsHold && std::int64_t(partial.def) + m_minDefRemainder[level] >= m_minTotalDef;
 }
 
 bool SearchPlan::meetsWishes(const PartialSet& prefix, const std::int32_t* suffixPoints,

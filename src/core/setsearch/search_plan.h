@@ -41,6 +41,7 @@ struct SlotCandidates {
     std::vector<std::int32_t> points;
     std::vector<std::int32_t> spelling;
     std::int32_t maxDef = 0;
+    std::int32_t minDef = 0;
     std::vector<std::int64_t> minPoints; // per system, over the candidates (0 for a piece without it)
     std::vector<std::int64_t> maxPoints;
     std::int64_t largestMagnitude = 0; // the largest |def| or |points| one candidate brings
@@ -70,6 +71,9 @@ public:
     // Whether some completion of a partial set filled up to `level` may still qualify (never false for one that
     // can).
     bool mayQualify(std::size_t level, const PartialSet& partial) const;
+    // Whether every completion of a partial set filled up to `level` reaches the total defence, so that the
+    // defence no longer decides which of them qualify.
+    bool defenceSettled(std::size_t level, const PartialSet& partial) const;
     // Whether a prefix completed by a suffix with these point sums and spellings meets every wish (the defence
     // is not looked at). A null suffix adds nothing.
     bool meetsWishes(const PartialSet& prefix, const std::int32_t* suffixPoints,
@@ -87,7 +91,8 @@ private:
     std::int32_t m_minTotalDef = 0;
     // Bounds reason over true sums; they hold only while no 32-bit sum of a set can wrap around.
     bool m_boundsHold = false;
-    // What the slots after a level can still add at most (defence) and at least/most (points per system).
+    // What the slots after a level can still add at least and at most (defence, and points per system).
+    std::vector<std::int64_t> m_minDefRemainder;
     std::vector<std::int64_t> m_defRemainder;
     std::vector<std::int64_t> m_minRemainder;
     std::vector<std::int64_t> m_maxRemainder;

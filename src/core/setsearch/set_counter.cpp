@@ -15,12 +15,6 @@ constexpr std::size_t kFewestMemoEntries = 64;
 
 } // namespace
 
-std::uint64_t addCounts(std::uint64_t a, std::uint64_t b) {
-    if (b > std::numeric_limits<std::uint64_t>::max() - a)
-        throw TooManySets{};
-    return a + b;
-}
-
 // Counts by the sums of partial sets (defence, points, spellings), in an open-addressed table that starts small,
 // doubles as it fills and is emptied once it would pass its budget, so that it never grows past that.
 class SetCounter::Memo {

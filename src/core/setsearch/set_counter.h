@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/setsearch/count_arithmetic.h"
 #include "core/setsearch/search_space.h"
 #include "core/setsearch/set_search_control.h"
 
@@ -11,11 +12,6 @@ namespace trelkin {
 
 // Thrown out of a count when the search was told to stop meanwhile.
 struct SearchStopped {};
-// Thrown when a number of sets passes what 64 bits can count.
-struct TooManySets {};
-
-// Adds two counts of sets; throws TooManySets where the sum does not fit.
-std::uint64_t addCounts(std::uint64_t a, std::uint64_t b);
 
 // Counts the qualifying completions of partial sets. A count depends only on a partial set's sums, never on which
 // pieces made them, so the counter remembers counts per level in memos of bounded size. One counter serves one

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/setsearch/sequence_cursor.h"
 #include "core/setsearch/set_counter.h"
 #include "core/setsearch/set_search_result.h"
 
@@ -10,18 +11,18 @@ namespace trelkin {
 
 // Reads the sets of a result in loop order from any block: the first by counting down the loops, each next one by
 // stepping on through them, never entering a subtree that holds no set. The result must outlive the cursor.
-class SetCursor {
+class SetCursor : public SequenceCursor {
 public:
     // Placed on `block`, which must be below the result's size().
     SetCursor(const SetSearchResult& result, std::uint64_t block);
 
-    std::uint64_t block() const { return m_block; }
-    const FoundSet& set() const { return m_set; }
+    std::uint64_t position() const override { return m_block; }
+    const FoundSet& set() const override { return m_set; }
 
     // Moves to `block` (below size()).
-    void seek(std::uint64_t block);
+    void seek(std::uint64_t block) override;
     // Moves to the next block; false, staying put, where the result holds no more blocks now.
-    bool next();
+    bool next() override;
 
 private:
     // Places `level` on the candidate, from `first` on, under which the block `remainder` blocks ahead lies, and

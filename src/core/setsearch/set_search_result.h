@@ -27,8 +27,9 @@ public:
     const SearchSpace& space() const { return *m_space; }
     const ArmourTables& tables() const { return m_space->tables(); }
 
-    // The number of blocks found so far, in loop order without gaps.
+    // The number of blocks found so far, in loop order without gaps, and the number of items that hold them.
     std::uint64_t size() const;
+    std::size_t publishedItems() const { return m_published.load(std::memory_order_acquire); }
 
     // How many loop levels a work item fixes (1: the head, 2: the head and the body), and how many items there are.
     std::size_t itemDepth() const { return m_itemDepth; }

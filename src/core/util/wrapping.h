@@ -10,6 +10,10 @@ constexpr std::int32_t wrappingAdd(std::int32_t a, std::int32_t b) {
     return std::int32_t(std::uint32_t(a) + std::uint32_t(b));
 }
 
+constexpr std::int32_t wrappingSubtract(std::int32_t a, std::int32_t b) {
+    return std::int32_t(std::uint32_t(a) - std::uint32_t(b));
+}
+
 constexpr std::int32_t wrappingMultiply(std::int32_t a, std::int32_t b) {
     return std::int32_t(std::uint32_t(a) * std::uint32_t(b));
 }

@@ -17,14 +17,14 @@ struct SaveFileChoice {
 
 // The modal boxes and dialogs of the window, in one place, so that a test can answer them instead of a user.
 struct Dialogs {
-    std::function<void(QWidget* parent, const QString& title, const QString& text)> information;
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> information = {};
     // True when the user answers "はい".
-    std::function<bool(QWidget* parent, const QString& title, const QString& text)> confirmation;
+    std::function<bool(QWidget* parent, const QString& title, const QString& text)> confirmation = {};
     // The title is the application's name; the text has had the full-stop rule applied.
-    std::function<void(QWidget* parent, const QString& title, const QString& text)> error;
+    std::function<void(QWidget* parent, const QString& title, const QString& text)> error = {};
     // None when the user cancels.
     std::function<std::optional<SaveFileChoice>(QWidget* parent, const QString& caption, const QStringList& filters)>
-        saveFile;
+        saveFile = {};
 };
 
 // Replaces the dialogs and returns the previous ones; an empty member restores the real dialog.

@@ -4,6 +4,7 @@
 #include "core/setsearch/set_search.h"
 #include "core/setsearch/set_search_run.h"
 #include "oracle/literal_set_search.h"
+#include "support/random_armour.h"
 #include "support/scrambled_fixture.h"
 
 #include <chrono>
@@ -15,6 +16,7 @@
 namespace trelkin {
 namespace {
 
+using testing::RandomArmour;
 using testing::sjis;
 
 // The limits as they are, and so small that the waists are walked instead of indexed and the heads alone are the
@@ -73,80 +75,6 @@ void expectRandomAccessMatches(const SetSearchResult& result, const std::vector<
             ASSERT_EQ(setBlockText(result.tables(), cursor.set()), blocks[step]) << context << ", block " << step;
     }
 }
-
-// Small random tables with the awkward cases: names that differ only in ASCII case, a skill listed twice on a
-// piece, negative points, overlapping ranges, the torso-up system summed like any other, empty slots, sums that
-// wrap around.
-class RandomArmour {
-public:
-    explicit RandomArmour(unsigned seed) : m_random(seed) {}
-
-    ArmourTables tables() {
-        ArmourTables tables;
-        const int rows = pick(0, 8);
-        for (int i = 0; i < rows; ++i)
-            tables.SkillDatas.push_back({system(), activatedName(), pick(-12, 6), pick(-2, 12), ""});
-        for (guard::TEquipmentDatas* slot :
-             {&tables.HeadDatas, &tables.BodyDatas, &tables.ArmDatas, &tables.WaistDatas, &tables.LegDatas}) {
-            const int pieces = pick(0, 15) == 0 ? 0 : pick(1, 5);
-            for (int i = 0; i < pieces; ++i)
-                slot->push_back(piece(i));
-        }
-        return tables;
-    }
-
-    SetSearchQuery query(const ArmourTables& tables) {
-        SetSearchQuery query;
-        for (std::string& wanted : query.WantedSkills) {
-            const int choice = pick(0, 9);
-            if (choice < 4 && !tables.SkillDatas.empty())
-                wanted = tables.SkillDatas[size_t(pick(0, int(tables.SkillDatas.size()) - 1))].Name;
-            else if (choice == 4)
-                wanted = activatedName();
-        }
-        query.sex = SetSearchQuery::Sex(pick(0, 2));
-        query.wearerClass = SetSearchQuery::WearerClass(pick(0, 2));
-        query.MinEachDef = pick(0, 1) ? 0 : pick(0, 12);
-        query.MinTotalDef = pick(0, 1) ? 0 : pick(0, 60);
-        return query;
-    }
-
-private:
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
-
-    std::string system() {
-        static const std::vector<std::string> systems{"atk",       "ATK", "Atk", "def", "DEF", sjis("胴系統倍加"),
-                                                      sjis("採取")};
-        return systems[size_t(pick(0, int(systems.size()) - 1))];
-    }
-    std::string activatedName() { return "skill" + std::to_string(pick(0, 5)); }
-
-    // Now and then a value near an end of the 32-bit range, so that sums wrap around.
-    int value(int low, int high) {
-        constexpr int kExtremeOneIn = 30;
-        constexpr int kNearEnd = 3;
-        if (pick(1, kExtremeOneIn) > 1)
-            return pick(low, high);
-        return pick(0, 1) ? std::numeric_limits<int>::max() - pick(0, kNearEnd)
-                          : std::numeric_limits<int>::min() + pick(0, kNearEnd);
-    }
-
-    guard::TEquipmentData piece(int number) {
-        guard::TEquipmentData piece;
-        piece.Name = "p" + std::to_string(number) + "-" + std::to_string(pick(0, 99));
-        piece.Def = value(0, 20);
-        piece.Male = pick(0, 3) > 0;
-        piece.Female = pick(0, 3) > 0;
-        piece.Swordsman = pick(0, 3) > 0;
-        piece.Gunner = pick(0, 3) > 0;
-        const int entries = pick(0, 3);
-        for (int i = 0; i < entries; ++i)
-            piece.Skills.push_back({value(-6, 8), system()});
-        return piece;
-    }
-
-    std::mt19937 m_random;
-};
 
 TEST(SetSearchTest, FindsExactlyWhatTheLiteralSearchWrites) {
     constexpr unsigned kCases = 3000;
