@@ -1,11 +1,16 @@
 // What the set search page costs on screen: the memo scrolled to a block anywhere in a result of the real game's
 // size and painted.
 #include "bench/generated_data.h"
+#include "core/setsearch/ordered_result.h"
+#include "core/setsearch/set_row.h"
 #include "core/setsearch/set_search_run.h"
+#include "core/text/cp932.h"
 #include "gui/setsearch/set_result_source.h"
+#include "gui/setsearch/set_result_table_source.h"
 #include "gui/setsearch/set_search_page.h"
 #include "gui/widgets/block_text_view.h"
 #include "gui/widgets/dialogs.h"
+#include "gui/widgets/row_table_view.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,21 +26,46 @@ namespace {
 
 using namespace trelkin;
 
-// The page's start values on the game-scale data: about 67 billion blocks.
+std::shared_ptr<const SetSearchResult> searchedOnGameData(const SetSearchQuery& query) {
+    SetSearchRun run(bench::gameArmour(), query);
+    run.wait();
+    return run.result();
+}
+
+// The page's start values on the game-scale data: about 67 billion sets.
 std::shared_ptr<const SetSearchResult> startValueResult() {
+    static const std::shared_ptr<const SetSearchResult> result = searchedOnGameData(SetSearchQuery{});
+    return result;
+}
+
+// One common wish at the page's start values: about a million sets.
+std::shared_ptr<const SetSearchResult> oneWishResult() {
     static const std::shared_ptr<const SetSearchResult> result = [] {
-        SetSearchRun run(bench::gameArmour(), SetSearchQuery{});
-        run.wait();
-        return run.result();
+        SetSearchQuery query;
+        query.WantedSkills[0] = toCp932(QStringLiteral("攻撃力+1"));
+        return searchedOnGameData(query);
     }();
     return result;
+}
+
+std::shared_ptr<const SetSearchResult> resultOf(std::int64_t which) {
+    return which == 0 ? oneWishResult() : startValueResult();
+}
+
+// The table as the page shows it at the window's smallest size.
+constexpr QSize kTableSize(290, 260);
+
+ResultInOrder ordered(std::shared_ptr<const SetSearchResult> result, SetOrder order) {
+    if (order.key == SetOrderKey::Loop)
+        return {result, nullptr, order.reversed};
+    return {result, std::make_shared<const OrderedResult>(result, order.key), order.reversed};
 }
 
 // The memo at the window's smallest size, scrolled to a fraction (per mille) of the bar and painted.
 void BM_ScrollAndPaintTheMemo(benchmark::State& state) {
     ui::BlockTextView view;
     view.resize(300, 200);
-    view.setSource(std::make_shared<SetResultSource>(startValueResult()));
+    view.setSource(std::make_shared<SetResultSource>(ResultInOrder{startValueResult(), nullptr, false}));
     view.setBlockCount(startValueResult()->size());
     QScrollBar* bar = view.verticalScrollBar();
     const int target = int(double(bar->maximum()) * double(state.range(0)) / 1000.0);
@@ -46,6 +76,46 @@ void BM_ScrollAndPaintTheMemo(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollAndPaintTheMemo)->Arg(0)->Arg(500)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// Any screen of the result table in any order, painted: the result (0: one wish, 1: the start values), the order
+// (its key, reversed from 10 on), and where the screen lies (per mille of the rows).
+void BM_PaintATableScreen(benchmark::State& state) {
+    const std::shared_ptr<const SetSearchResult> result = resultOf(state.range(0));
+    const SetOrder order{SetOrderKey(state.range(1) % 10), state.range(1) >= 10};
+    const ResultInOrder shown = ordered(result, order);
+    ui::RowTableView table(setTableColumns());
+    table.resize(kTableSize);
+    const std::uint64_t rows = shown.ordered ? shown.ordered->size() : result->size();
+    const std::uint64_t target = std::uint64_t(double(rows - 1) * double(state.range(2)) / 1000.0);
+    for (auto _ : state) {
+        table.setSource(std::make_shared<SetResultTableSource>(shown)); // a fresh source reads every row anew
+        table.setRowCount(rows);
+        table.setCurrentRow(target);
+        benchmark::DoNotOptimize(table.grab());
+    }
+}
+BENCHMARK(BM_PaintATableScreen)
+    ->ArgNames({"start", "order", "permille"})
+    ->ArgsProduct({{0, 1}, {0, 1, 6, 10, 11, 16}, {0, 500, 1000}})
+    ->Unit(benchmark::kMillisecond);
+
+// Switching the order of a whole result until its first screen is painted: the order worked out anew, then shown.
+void BM_SwitchOrderToFirstScreen(benchmark::State& state) {
+    const std::shared_ptr<const SetSearchResult> result = resultOf(state.range(0));
+    const SetOrderKey key = SetOrderKey(state.range(1));
+    ui::RowTableView table(setTableColumns());
+    table.resize(kTableSize);
+    for (auto _ : state) {
+        const ResultInOrder shown = ordered(result, {key, false});
+        table.setSource(std::make_shared<SetResultTableSource>(shown));
+        table.setRowCount(shown.ordered->size());
+        benchmark::DoNotOptimize(table.grab());
+    }
+}
+BENCHMARK(BM_SwitchOrderToFirstScreen)
+    ->ArgNames({"start", "order"})
+    ->ArgsProduct({{0, 1}, {1, 2, 6}})
+    ->Unit(benchmark::kMillisecond);
 
 // A search that bounds cannot shorten: 250 pieces a slot with points in three systems, and wishes that most sets
 // meet, so that the counts have many distinct sums to work through.
@@ -122,8 +192,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     // The page's completion box would wait for a click.
-    ui::setDialogs({[](QWidget*, const QString&, const QString&) {},
-                    [](QWidget*, const QString&, const QString&) { return false; }});
+    ui::setDialogs({.information = [](QWidget*, const QString&, const QString&) {},
+                    .confirmation = [](QWidget*, const QString&, const QString&) { return false; }});
     probeTheWindowDuringASlowSearch();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

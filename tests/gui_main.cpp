@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
         [&](QWidget*, const QString&, const QString& text) { unexpected("information box", text); },
         [&](QWidget*, const QString&, const QString& text) { return unexpected("confirmation", text), false; },
         [&](QWidget*, const QString&, const QString& text) { unexpected("error box", text); },
-        [&](QWidget*, const QString& caption, const QStringList&) {
+        [&](QWidget*, const QString& caption, const QStringList&, const QString&) {
             unexpected("file dialog", caption);
             return std::optional<trelkin::ui::SaveFileChoice>();
         },

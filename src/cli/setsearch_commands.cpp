@@ -1,7 +1,7 @@
 #include "cli/setsearch_commands.h"
 
 #include "cli/cli_output.h"
-#include "core/setsearch/ordered_result.h"
+#include "core/setsearch/ordering_run.h"
 #include "core/setsearch/set_result_reader.h"
 #include "core/setsearch/set_row.h"
 #include "core/setsearch/set_search_run.h"
@@ -18,7 +18,6 @@ namespace {
 
 // The blank item of a wearer selector, as the command line names it.
 const QString kAnyChoice = QStringLiteral("any");
-const QString kOrderTooLarge = QStringLiteral("メモリが不足したため結果を並べ替えられません");
 
 struct SetSearchOptions {
     SetSearchQuery query;
@@ -122,15 +121,15 @@ SetSearchOptions parsedOptions(const ParsedArguments& parsed) {
     return options;
 }
 
-// A reader of the result in the order asked for.
-SetResultReader orderedReader(const std::shared_ptr<const SetSearchResult>& result, SetOrder order) {
+// The result in the order asked for; throws the ordering's failure.
+ResultInOrder inOrder(const std::shared_ptr<const SetSearchResult>& result, SetOrder order) {
     if (order.key == SetOrderKey::Loop)
-        return SetResultReader(*result, order.reversed);
-    try {
-        return SetResultReader(std::make_shared<const OrderedResult>(result, order.key), order.reversed);
-    } catch (const std::bad_alloc&) {
-        throw Error(kOrderTooLarge);
-    }
+        return {result, nullptr, order.reversed};
+    OrderingRun ordering(result, order.key);
+    ordering.wait();
+    if (!ordering.ordered())
+        throw Error(ordering.failure());
+    return {result, ordering.ordered(), order.reversed};
 }
 
 // The sets from `from` on, at most `limit` of them, as blocks or as table rows.
@@ -154,7 +153,7 @@ int setSearch(CommandContext& context, const ParsedArguments& parsed) {
             if (options.countOnly) {
                 context.out << (result ? result->size() : 0) << '\n';
             } else if (result) {
-                SetResultReader reader = orderedReader(result, options.order);
+                SetResultReader reader = inOrder(result, options.order).reader();
                 printSets(context.out, reader, options);
             }
         } catch (const Error& error) {

@@ -54,7 +54,9 @@ void TMainForm::buildPages() {
     m_combinationPage = new CombinationPage;
     m_armourTab = new ui::LazyPage([this] {
         m_setSearchPage = new SetSearchPage;
-        return m_armourPage = new ArmourPage(m_setSearchPage);
+        m_armourPage = new ArmourPage(m_setSearchPage);
+        connect(m_setSearchPage, &SetSearchPage::composeSet, m_armourPage, &ArmourPage::composeSet);
+        return m_armourPage;
     });
     m_weaponTab = new ui::LazyPage([this] { return m_weaponPage = new WeaponPage; });
     m_itemTab = new ui::LazyPage([this] { return m_itemListPage = new ItemListPage; });

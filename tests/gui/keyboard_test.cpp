@@ -115,6 +115,20 @@ QString toolTipAt(QWidget* widget, QPoint at) {
     return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
+TEST_F(KeyboardTest, TheSetSearchTabsThroughTheConditionsFirstThenTheResult) {
+    form().pages()->setCurrentIndex(1);
+    constexpr int kSetSearchPage = 3;
+    find<ui::FlatButtonPages>("PageControl3")->setCurrentIndex(kSetSearchPage);
+    const QStringList chain = tabChain(1);
+    for (const char* control : {"ConditionsToggle", "ComboBox1", "ComboBox4", "Button1", "SpinEdit4", "SetResultOrder",
+                                "SetResultReverse", "SetResultTable"})
+        EXPECT_TRUE(chain.contains(QString::fromLatin1(control))) << control << " in " << chain.join(' ').toStdString();
+    EXPECT_LT(chain.indexOf("ComboBox1"), chain.indexOf("Button1"));
+    EXPECT_LT(chain.indexOf("SpinEdit3"), chain.indexOf("CheckBox2")) << "row by row";
+    EXPECT_LT(chain.indexOf("SpinEdit4"), chain.indexOf("SetResultOrder"));
+    EXPECT_LT(chain.indexOf("SetResultReverse"), chain.indexOf("SetResultTable"));
+}
+
 TEST_F(KeyboardTest, ACutNameOffersItsFullTextAndItsPopupIsWideEnough) {
     form().pages()->setCurrentIndex(1);
     constexpr int kSetSearchPage = 3;

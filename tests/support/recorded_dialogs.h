@@ -9,7 +9,8 @@
 namespace trelkin::testing {
 
 // Answers the window's dialogs for the life of one test and remembers what they said: information boxes as
-// "TITLE:TEXT", confirmations as their text, error boxes as their title and text, file dialogs as their caption.
+// "TITLE:TEXT", confirmations as their text, error boxes as their title and text, file dialogs as their caption and
+// the name they propose.
 class RecordedDialogs {
 public:
     RecordedDialogs() {
@@ -25,8 +26,9 @@ public:
                 errorTitles << title;
                 errors << text;
             },
-            [this](QWidget*, const QString& caption, const QStringList&) {
+            [this](QWidget*, const QString& caption, const QStringList&, const QString& proposedName) {
                 saveCaptions << caption;
+                proposedNames << proposedName;
                 return saveTo;
             },
         });
@@ -40,6 +42,7 @@ public:
     QStringList errorTitles;
     QStringList errors;
     QStringList saveCaptions;
+    QStringList proposedNames;
 
     // How the test answers: "はい" or "いいえ", and the file to save to (none: cancelled).
     bool answerYes = false;

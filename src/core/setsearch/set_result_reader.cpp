@@ -21,6 +21,7 @@ SetResultReader::SetResultReader(const SetSearchResult& result, bool reversed)
 SetResultReader::SetResultReader(std::shared_ptr<const OrderedResult> ordered, bool reversed)
     : m_result(ordered->result()), m_ordered(std::move(ordered)), m_reversed(reversed) {}
 
+SetResultReader::SetResultReader(SetResultReader&&) noexcept = default;
 SetResultReader::~SetResultReader() = default;
 
 SetOrder SetResultReader::order() const {
@@ -81,6 +82,10 @@ void SetResultReader::visitReversed(std::uint64_t first, std::uint64_t count,
             if (!visit(*set))
                 return;
     }
+}
+
+SetResultReader ResultInOrder::reader() const {
+    return ordered ? SetResultReader(ordered, reversed) : SetResultReader(*result, reversed);
 }
 
 void writeBlockTexts(SetResultReader& reader, std::uint64_t first, std::uint64_t count,

@@ -24,6 +24,7 @@ public:
     explicit SetResultReader(const SetSearchResult& result, bool reversed = false);
     // In the order of an ordered result of this result.
     SetResultReader(std::shared_ptr<const OrderedResult> ordered, bool reversed);
+    SetResultReader(SetResultReader&&) noexcept;
     ~SetResultReader();
 
     const SetSearchResult& result() const { return m_result; }
@@ -48,6 +49,16 @@ private:
     std::shared_ptr<const OrderedResult> m_ordered;
     bool m_reversed;
     std::unique_ptr<SequenceCursor> m_cursor;
+};
+
+// A result as a view reads it: in loop order, or in the order of an ordered result of it, forward or reversed.
+// Every reader made from it reads the same sequence; it keeps the result alive.
+struct ResultInOrder {
+    std::shared_ptr<const SetSearchResult> result;
+    std::shared_ptr<const OrderedResult> ordered; // none for the loop order
+    bool reversed = false;
+
+    SetResultReader reader() const;
 };
 
 // The text of the sets from `first` on, at most `count` of them, as the memo shows them (code page 932, each

@@ -47,6 +47,12 @@ void ArmourComposerPanel::fillSelectors(const ArmourTables& tables) {
         ui::setNameItems(m_selectors[slotIndex(slot)], slotSelectorItems(tables.slotTable(slot)));
 }
 
+void ArmourComposerPanel::chooseSet(const std::array<std::string, kArmourSlotCount>& names) {
+    for (const ArmourSlot slot : kArmourSlots)
+        ui::selectNameQuietly(m_selectors[slotIndex(slot)], names[slotIndex(slot)]);
+    CB_HeadListChange();
+}
+
 void ArmourComposerPanel::CB_HeadListChange() {
     ArmourSelection selection;
     for (const ArmourSlot slot : kArmourSlots)

@@ -19,6 +19,9 @@ public:
     // Fills CB_HeadList to CB_LegList from the slot tables.
     void fillSelectors(const ArmourTables& tables);
 
+    // Chooses a whole set in the five selectors, as a player would choose it there, and evaluates it once.
+    void chooseSet(const std::array<std::string, kArmourSlotCount>& names);
+
 signals:
     void selectionChanged(const ArmourSelection& selection);
 

@@ -46,6 +46,10 @@ void ArmourPage::fillFromTables(const ArmourTables& tables) {
     m_searchPanel->fillSelectors(tables);
 }
 
+void ArmourPage::composeSet(const std::array<std::string, kArmourSlotCount>& names) {
+    m_composerPanel->chooseSet(names);
+}
+
 void ArmourPage::showSelection(const ArmourSelection& selection) {
     if (m_tables)
         m_groupBox5->ShowArmourEvaluation(EvaluateArmourSet(*m_tables, selection));

@@ -3,6 +3,8 @@
 #include "core/data/armour_tables.h"
 
 #include <QWidget>
+#include <array>
+#include <string>
 
 namespace trelkin {
 
@@ -26,6 +28,9 @@ public:
     void fillFromTables(const ArmourTables& tables);
 
     ui::FlatButtonPages* innerPages() const { return m_pageControl3; }
+
+    // Puts a set's five names into the composer's selectors, as if chosen there; the inner page shown stays.
+    void composeSet(const std::array<std::string, kArmourSlotCount>& names);
 
 private:
     void showSelection(const ArmourSelection& selection);

@@ -15,10 +15,9 @@ constexpr int kProgressSteps = 1000;
 
 } // namespace
 
-ResultSaving::ResultSaving(std::shared_ptr<const SetSearchResult> result, BlockLine first, BlockLine last,
+ResultSaving::ResultSaving(ResultInOrder result, ResultTextForm form, BlockLine first, BlockLine last,
                            TextFileEncoding encoding, const QString& path, QWidget* parent)
-    : QObject(parent), m_result(std::move(result)), m_file(*m_result, first, last, encoding, path), m_path(path),
-      m_parent(parent) {
+    : QObject(parent), m_file(std::move(result), form, first, last, encoding, path), m_path(path), m_parent(parent) {
     m_steps.setInterval(0);
     connect(&m_steps, &QTimer::timeout, this, &ResultSaving::step);
 }
@@ -47,8 +46,9 @@ void ResultSaving::step() {
     while (!m_file.atEnd() && slice.elapsed() < kSliceMs)
         if (!m_file.writeSome(kBlocksPerWrite))
             return end(m_file.errorMessage());
-    m_progress->setValue(int(double(m_file.blocksWritten()) / double(m_file.blockCount()) * kProgressSteps));
-    if (!m_file.atEnd())
+    m_progress->setValue(int(double(m_file.setsWritten()) / double(m_file.setCount()) * kProgressSteps));
+    // Showing the progress lets the user's events through, a click on "中止" among them.
+    if (m_ended || !m_file.atEnd())
         return;
     if (!m_file.commit())
         return end(m_file.errorMessage());
@@ -58,6 +58,7 @@ void ResultSaving::step() {
 
 // Ends the save: written and committed, cancelled, or failed with `failure`.
 void ResultSaving::end(const QString& failure) {
+    m_ended = true;
     m_steps.stop();
     if (m_progress) {
         m_progress->disconnect(this);

@@ -16,8 +16,8 @@ namespace trelkin {
 class ResultSaving : public QObject {
     Q_OBJECT
 public:
-    ResultSaving(std::shared_ptr<const SetSearchResult> result, BlockLine first, BlockLine last,
-                 TextFileEncoding encoding, const QString& path, QWidget* parent);
+    ResultSaving(ResultInOrder result, ResultTextForm form, BlockLine first, BlockLine last, TextFileEncoding encoding,
+                 const QString& path, QWidget* parent);
     ~ResultSaving() override;
 
     // Starts writing; a file that cannot be made is reported at once.
@@ -30,12 +30,12 @@ private:
     void step();
     void end(const QString& failure);
 
-    std::shared_ptr<const SetSearchResult> m_result;
     ResultTextFile m_file;
     QString m_path;
     QWidget* m_parent;
     QProgressDialog* m_progress = nullptr;
     QTimer m_steps;
+    bool m_ended = false;
 };
 
 } // namespace trelkin

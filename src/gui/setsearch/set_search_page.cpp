@@ -2,10 +2,7 @@
 
 #include "core/armour/armour_selectors.h"
 #include "core/setsearch/set_search_run.h"
-#include "core/text/count_text.h"
-#include "gui/setsearch/result_saving.h"
-#include "gui/setsearch/set_result_source.h"
-#include "gui/widgets/block_text_view.h"
+#include "gui/setsearch/set_result_panel.h"
 #include "gui/widgets/dialogs.h"
 #include "gui/widgets/name_items.h"
 
@@ -15,10 +12,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <limits>
 
@@ -28,11 +25,6 @@ namespace {
 // Often enough for the bars and the growing result to look live, rarely enough to cost nothing.
 constexpr int kProgressIntervalMs = 40;
 constexpr int kProgressBarHeight = 6;
-constexpr std::uint64_t kBytesPerMegabyte = 1 << 20;
-constexpr std::uint64_t kMegabytesPerGigabyte = 1 << 10;
-// A copied character is about two bytes on its way to the clipboard.
-constexpr std::uint64_t kBytesPerCharacter = 2;
-const QStringList kSaveFilters{QStringLiteral("テキスト UTF-8 (*.txt)"), QStringLiteral("テキスト Shift-JIS (*.txt)")};
 // Narrow enough that the conditions fit beside the detail group at the window's smallest size.
 constexpr int kFieldWidth = 64;
 constexpr int kSelectorCharacters = 8;
@@ -66,14 +58,6 @@ QComboBox* makeChoice(const QString& name, const QStringList& items, int startIt
     return choice;
 }
 
-// "約 12 MB", or "約 3.4 GB" from a gigabyte on.
-QString approximateSize(std::uint64_t bytes) {
-    const std::uint64_t megabytes = std::max<std::uint64_t>(1, bytes / kBytesPerMegabyte);
-    if (megabytes < kMegabytesPerGigabyte)
-        return QStringLiteral("約 %1 MB").arg(megabytes);
-    return QStringLiteral("約 %1 GB").arg(double(megabytes) / kMegabytesPerGigabyte, 0, 'f', 1);
-}
-
 // A check box with its caption split around the spin box that stands in its gap.
 QWidget* limitRow(QCheckBox* check, QSpinBox* field, const QString& after, QWidget* parent) {
     auto* row = new QWidget(parent);
@@ -90,18 +74,22 @@ QWidget* limitRow(QCheckBox* check, QSpinBox* field, const QString& after, QWidg
 
 SetSearchPage::SetSearchPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TabSheet15"));
-    m_memo2 = new ui::BlockTextView(this);
-    m_memo2->setObjectName(QStringLiteral("Memo2"));
-    m_memo2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_memo2, &ui::BlockTextView::copyTooLarge, this, &SetSearchPage::offerSaving);
-    connect(m_memo2, &QWidget::customContextMenuRequested, this, &SetSearchPage::showResultMenu);
-
+    m_conditionsToggle = new QToolButton(this);
+    m_conditionsToggle->setObjectName(QStringLiteral("ConditionsToggle"));
+    m_conditionsToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_conditionsToggle->setAutoRaise(true);
+    m_conditionsToggle->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(m_conditionsToggle, &QToolButton::clicked, this, [this] { showConditions(m_conditions->isHidden()); });
+    // Made in the order of the layout, which Tab follows: the conditions first, then the result, then "中止".
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_conditionsToggle);
     layout->addWidget(makeConditions());
-    layout->addLayout(makeResultTitle());
-    layout->addWidget(m_memo2, 1);
+    m_results = new SetResultPanel(this);
+    connect(m_results, &SetResultPanel::composeSet, this, &SetSearchPage::composeSet);
+    layout->addWidget(m_results, 1);
     layout->addWidget(makeProgressStrip());
+    showConditions(true);
 
     m_progressTimer.setInterval(kProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &SetSearchPage::takeProgress);
@@ -111,8 +99,9 @@ SetSearchPage::~SetSearchPage() {
     stopSearch();
 }
 
-QWidget* SetSearchPage::makeConditions() {
+QGroupBox* SetSearchPage::makeConditions() {
     auto* conditions = new QGroupBox(QStringLiteral("検索条件"), this);
+    m_conditions = conditions;
     auto* skills = new QGroupBox(QStringLiteral("発動スキル"), conditions);
     auto* skillRows = compactRows(skills);
     const std::array<const char*, SetSearchQuery::kWantedSkillCount> names{"ComboBox1", "ComboBox2", "ComboBox3"};
@@ -134,10 +123,15 @@ QWidget* SetSearchPage::makeConditions() {
 
     auto* other = new QGroupBox(QStringLiteral("その他の条件"), conditions);
     auto* otherRows = compactRows(other);
+    // Made row by row, the order Tab follows.
     m_checkBox1 = new QCheckBox(QStringLiteral("それぞれの防御力が"), other);
-    m_checkBox2 = new QCheckBox(QStringLiteral("トータルの防御力が"), other);
     m_spinEdit3 = makeUnboundedField(SetSearchQuery::kStartMinEachDef, other);
+    m_checkBox2 = new QCheckBox(QStringLiteral("トータルの防御力が"), other);
     m_spinEdit4 = makeUnboundedField(SetSearchQuery::kStartMinTotalDef, other);
+    m_checkBox1->setObjectName(QStringLiteral("CheckBox1"));
+    m_checkBox2->setObjectName(QStringLiteral("CheckBox2"));
+    m_spinEdit3->setObjectName(QStringLiteral("SpinEdit3"));
+    m_spinEdit4->setObjectName(QStringLiteral("SpinEdit4"));
     for (QCheckBox* check : {m_checkBox1, m_checkBox2})
         check->setChecked(true);
     otherRows->addWidget(limitRow(m_checkBox1, m_spinEdit3, QStringLiteral("以上"), other));
@@ -149,6 +143,8 @@ QWidget* SetSearchPage::makeConditions() {
     m_button1->setObjectName(QStringLiteral("Button1"));
     connect(m_button1, &QPushButton::clicked, this, &SetSearchPage::Button1Click);
 
+    // The conditions keep their height; the result takes what is left.
+    conditions->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* grid = new QGridLayout(conditions);
     grid->setVerticalSpacing(kInnerBoxSpacing);
     grid->addWidget(skills, 0, 0, 2, 1);
@@ -183,20 +179,27 @@ QWidget* SetSearchPage::makeProgressStrip() {
     return strip;
 }
 
-QLayout* SetSearchPage::makeResultTitle() {
-    m_foundCount = new QLabel(this);
-    m_foundCount->setObjectName(QStringLiteral("LabelSetCount"));
-    m_foundCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_saveButton = new QPushButton(QStringLiteral("ファイルに保存…"), this);
-    m_saveButton->setAutoDefault(true); // a focused button answers Enter, not only Space
-    m_saveButton->setObjectName(QStringLiteral("ButtonSave"));
-    m_saveButton->setEnabled(false);
-    connect(m_saveButton, &QPushButton::clicked, this, &SetSearchPage::saveAll);
-    auto* title = new QHBoxLayout;
-    title->addWidget(new QLabel(QStringLiteral("セット検索結果"), this));
-    title->addWidget(m_foundCount, 1);
-    title->addWidget(m_saveButton);
-    return title;
+// Shown, the toggle offers to hide the conditions; hidden, it sums them up and offers to show them again.
+void SetSearchPage::showConditions(bool shown) {
+    m_conditions->setVisible(shown);
+    m_conditionsToggle->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
+    m_conditionsToggle->setText(shown ? QStringLiteral("検索条件を隠す")
+                                      : QStringLiteral("検索条件: %1").arg(conditionsSummary()));
+}
+
+QString SetSearchPage::conditionsSummary() const {
+    QStringList parts;
+    for (const QComboBox* wanted : m_wanted)
+        if (!wanted->currentText().isEmpty())
+            parts << wanted->currentText();
+    for (const QComboBox* choice : {m_comboBox5, m_comboBox4})
+        if (!choice->currentText().isEmpty())
+            parts << choice->currentText();
+    if (m_checkBox1->isChecked())
+        parts << QStringLiteral("各%1以上").arg(m_spinEdit3->value());
+    if (m_checkBox2->isChecked())
+        parts << QStringLiteral("計%1以上").arg(m_spinEdit4->value());
+    return parts.join(QStringLiteral(" / "));
 }
 
 void SetSearchPage::fillSkillSelectors(const ArmourTables& tables) {
@@ -225,10 +228,8 @@ void SetSearchPage::Button1Click() {
     if (!SetSearchQuery::mayStart(query.WantedSkills, m_checkBox1->isChecked(), m_checkBox2->isChecked()))
         return;
     m_button2->show();
-    m_result.reset();
-    m_memo2->setSource(nullptr);
-    m_saveButton->setEnabled(false);
-    showFound(0);
+    m_results->clear();
+    showConditions(false);
     m_run = std::make_unique<SetSearchRun>(*m_tables, query);
     const SetSearchProgress progress = m_run->progress();
     for (const ArmourSlot slot : kArmourSlots) {
@@ -239,14 +240,8 @@ void SetSearchPage::Button1Click() {
     m_progressTimer.start();
 }
 
-void SetSearchPage::showFound(std::uint64_t found) {
-    m_memo2->setBlockCount(found);
-    m_foundCount->setText(groupedCountText(found));
-    m_saveButton->setEnabled(found > 0);
-}
-
 std::uint64_t SetSearchPage::foundCount() const {
-    return m_result ? m_result->size() : 0;
+    return m_results->foundCount();
 }
 
 // The timer's look at the running search; nothing moves while the user is asked whether to stop it.
@@ -259,10 +254,9 @@ void SetSearchPage::takeProgress() {
 }
 
 void SetSearchPage::showProgress() {
-    if (!m_result && (m_result = m_run->result()))
-        m_memo2->setSource(std::make_shared<SetResultSource>(m_result));
+    if (const std::shared_ptr<const SetSearchResult> result = m_run->result())
+        m_results->showGrowing(result);
     const SetSearchProgress progress = m_run->progress();
-    showFound(progress.found);
     for (std::size_t slot = 0; slot < kArmourSlotCount; ++slot)
         m_progressBars[slot]->setValue(progress.positions[slot]);
 }
@@ -272,6 +266,8 @@ void SetSearchPage::finishSearch() {
     m_run->wait();
     showProgress();
     const SetSearchEnd end = m_run->end();
+    if (const std::shared_ptr<const SetSearchResult> result = m_run->result())
+        m_results->showEnded(result);
     m_run.reset();
     m_button2->hide();
     if (end == SetSearchEnd::Finished)
@@ -303,52 +299,6 @@ void SetSearchPage::stopSearch() {
     m_progressTimer.stop();
     m_run.reset();
     m_button2->hide();
-}
-
-void SetSearchPage::offerSaving(std::uint64_t blocks, std::uint64_t characters) {
-    const QString question = QStringLiteral("選択された %1 のセット (%2) はクリップボードにコピーするには大きすぎます。"
-                                            "ファイルに保存しますか?")
-                                 .arg(groupedCountText(blocks), approximateSize(characters * kBytesPerCharacter));
-    if (ui::askConfirmation(this, QStringLiteral("コピー"), question))
-        saveSelection();
-}
-
-void SetSearchPage::saveSelection() {
-    if (!m_memo2->hasSelection())
-        return saveAll();
-    const auto [first, last] = m_memo2->selection();
-    saveLines(first, last);
-}
-
-void SetSearchPage::saveAll() {
-    const std::uint64_t found = m_memo2->blockCount();
-    if (found > 0)
-        saveLines({0, 0}, {found - 1, std::numeric_limits<int>::max()});
-}
-
-void SetSearchPage::saveLines(BlockLine first, BlockLine last) {
-    if (!m_result || m_saving)
-        return;
-    const std::optional<ui::SaveFileChoice> choice =
-        ui::chooseSaveFile(this, QStringLiteral("セット検索結果の保存"), kSaveFilters);
-    if (!choice)
-        return;
-    const TextFileEncoding encoding = choice->filter == 1 ? TextFileEncoding::ShiftJis : TextFileEncoding::Utf8;
-    m_saving = new ResultSaving(m_result, first, last, encoding, choice->path, this);
-    m_saving->start();
-}
-
-void SetSearchPage::showResultMenu(const QPoint& at) {
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("コピー"), QKeySequence::Copy, m_memo2, &ui::BlockTextView::copy)
-        ->setEnabled(m_memo2->hasSelection());
-    menu.addAction(QStringLiteral("すべて選択"), QKeySequence::SelectAll, m_memo2, &ui::BlockTextView::selectAll);
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("選択範囲をファイルに保存…"), this, &SetSearchPage::saveSelection)
-        ->setEnabled(m_memo2->hasSelection());
-    menu.addAction(QStringLiteral("すべてをファイルに保存…"), this, &SetSearchPage::saveAll)
-        ->setEnabled(m_memo2->blockCount() > 0);
-    menu.exec(m_memo2->mapToGlobal(at));
 }
 
 } // namespace trelkin

@@ -1,34 +1,30 @@
 #pragma once
 
 #include "core/data/armour_tables.h"
-#include "core/setsearch/result_text_file.h"
 #include "core/setsearch/set_search_query.h"
 
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
-class QLabel;
+class QGroupBox;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QToolButton;
 
 namespace trelkin {
 
-namespace ui {
-class BlockTextView;
-}
-class ResultSaving;
-class SetSearchResult;
+class SetResultPanel;
 class SetSearchRun;
 
-// The "セット検索" page: the search conditions, the result text growing while the search runs on threads of its
-// own, five progress bars counting down per slot, and "中止" with its confirmation. The result can be copied and
-// saved to a text file.
+// The "セット検索" page: the search conditions (which fold away once a search starts, to give the result room,
+// and unfold at a click), the result growing while the search runs on threads of its own, five progress bars
+// counting down per slot, and "中止" with its confirmation.
 class SetSearchPage : public QWidget {
     Q_OBJECT
 public:
@@ -41,8 +37,12 @@ public:
     bool isSearching() const { return m_run != nullptr; }
     // Ends a running search at once, without any message; closing the window does this.
     void stopSearch();
-    // The blocks found by the last search (so far).
+    // The sets found by the last search (so far).
     std::uint64_t foundCount() const;
+
+signals:
+    // The five names of a set of the result, head to leg, for the armour composer.
+    void composeSet(const std::array<std::string, kArmourSlotCount>& names);
 
 private:
     void Button1Click();
@@ -50,24 +50,19 @@ private:
     void takeProgress();
     void showProgress();
     void finishSearch();
-    void showFound(std::uint64_t found);
-    void offerSaving(std::uint64_t blocks, std::uint64_t characters);
-    void saveSelection();
-    void saveAll();
-    void saveLines(BlockLine first, BlockLine last);
-    void showResultMenu(const QPoint& at);
+    void showConditions(bool shown);
+    QString conditionsSummary() const;
     SetSearchQuery queryFromInputs() const;
-    QWidget* makeConditions();
+    QGroupBox* makeConditions();
     QWidget* makeProgressStrip();
-    QLayout* makeResultTitle();
 
     const ArmourTables* m_tables = nullptr;
     std::unique_ptr<SetSearchRun> m_run;
-    std::shared_ptr<const SetSearchResult> m_result;
-    QPointer<ResultSaving> m_saving;
     bool m_confirming = false;
     QTimer m_progressTimer;
 
+    QToolButton* m_conditionsToggle = nullptr;
+    QGroupBox* m_conditions = nullptr;
     std::array<QComboBox*, SetSearchQuery::kWantedSkillCount> m_wanted{};
     QComboBox* m_comboBox5 = nullptr;
     QComboBox* m_comboBox4 = nullptr;
@@ -76,9 +71,7 @@ private:
     QCheckBox* m_checkBox2 = nullptr;
     QSpinBox* m_spinEdit4 = nullptr;
     QPushButton* m_button1 = nullptr;
-    QLabel* m_foundCount = nullptr;
-    QPushButton* m_saveButton = nullptr;
-    ui::BlockTextView* m_memo2 = nullptr;
+    SetResultPanel* m_results = nullptr;
     std::array<QProgressBar*, kArmourSlotCount> m_progressBars{};
     QPushButton* m_button2 = nullptr;
 };

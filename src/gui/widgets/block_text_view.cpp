@@ -1,5 +1,6 @@
 #include "gui/widgets/block_text_view.h"
 
+#include "gui/widgets/huge_scroll.h"
 #include "gui/widgets/window_font.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace trelkin::ui {
@@ -19,9 +19,6 @@ constexpr int kWheelLines = 3;
 constexpr std::size_t kCachedBlocks = 64;
 // The selection's size is judged from this many of its blocks before a copy builds its text.
 constexpr std::uint64_t kSampledBlocks = 16;
-// About 32 MB of text: far more than a clipboard is for, far less than a machine holds.
-constexpr qsizetype kCopyLimit = qsizetype(16) << 20;
-constexpr std::uint64_t kBarMaximum = std::numeric_limits<int>::max();
 
 } // namespace
 
@@ -32,8 +29,8 @@ BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setCursor(Qt::IBeamCursor);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        if (blockOfBar(value) != m_top.block)
-            scrollTo({blockOfBar(value), 0});
+        if (hugeBarItem(value, m_blockCount) != m_top.block)
+            scrollTo({hugeBarItem(value, m_blockCount), 0});
     });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
 }
@@ -125,31 +122,12 @@ bool BlockTextView::isSelected(BlockLine position) const {
 void BlockTextView::scrollTo(BlockLine top) {
     m_top = top;
     const QSignalBlocker quiet(verticalScrollBar());
-    verticalScrollBar()->setValue(barValueOf(top.block));
+    verticalScrollBar()->setValue(hugeBarValue(top.block, m_blockCount));
     viewport()->update();
 }
 
-// One step of the vertical bar is one block while the blocks fit the bar's int range; beyond, the bar's range
-// stands for all the blocks in proportion.
-int BlockTextView::barValueOf(std::uint64_t block) const {
-    const std::uint64_t last = m_blockCount == 0 ? 0 : m_blockCount - 1;
-    if (last <= kBarMaximum)
-        return int(block);
-    return int(std::min<double>(double(kBarMaximum), std::round(double(block) / double(last) * double(kBarMaximum))));
-}
-
-std::uint64_t BlockTextView::blockOfBar(int value) const {
-    const std::uint64_t last = m_blockCount == 0 ? 0 : m_blockCount - 1;
-    if (last <= kBarMaximum)
-        return std::uint64_t(std::max(0, value));
-    // value * last / kBarMaximum, in parts that cannot overflow 64 bits.
-    const std::uint64_t steps = std::uint64_t(std::max(0, value));
-    return steps * (last / kBarMaximum) + steps * (last % kBarMaximum) / kBarMaximum;
-}
-
 void BlockTextView::updateScrollBars() {
-    const std::uint64_t last = m_blockCount == 0 ? 0 : m_blockCount - 1;
-    verticalScrollBar()->setRange(0, int(std::min(last, kBarMaximum)));
+    verticalScrollBar()->setRange(0, hugeBarMaximum(m_blockCount));
     verticalScrollBar()->setPageStep(1);
     horizontalScrollBar()->setRange(0, std::max(0, m_widestLine - viewport()->width()));
     horizontalScrollBar()->setPageStep(viewport()->width());
@@ -293,7 +271,7 @@ void BlockTextView::copy() {
     if (!m_hasSelection)
         return;
     const std::uint64_t estimate = estimatedSelectedCharacters();
-    if (estimate > std::uint64_t(kCopyLimit))
+    if (estimate > kCopyLimitCharacters)
         return emit copyTooLarge(selectedBlockCount(), estimate);
     try {
         QApplication::clipboard()->setText(selectedText());

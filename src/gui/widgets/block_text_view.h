@@ -74,8 +74,6 @@ private:
     void scrollTo(BlockLine top);
     void moveCaret(BlockLine caret, bool extend);
     void updateScrollBars();
-    int barValueOf(std::uint64_t block) const;
-    std::uint64_t blockOfBar(int value) const;
     std::uint64_t estimatedSelectedCharacters() const;
 
     std::shared_ptr<BlockSource> m_source;

@@ -3,6 +3,7 @@
 #include "core/text/error.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -27,13 +28,20 @@ void errorBox(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::critical(parent, title, text, QMessageBox::Ok);
 }
 
-std::optional<SaveFileChoice> saveFileDialog(QWidget* parent, const QString& caption, const QStringList& filters) {
-    QString chosenFilter;
-    const QString path =
-        QFileDialog::getSaveFileName(parent, caption, QString(), filters.join(QStringLiteral(";;")), &chosenFilter);
-    if (path.isEmpty())
+const QString kTextSuffix = QStringLiteral("txt");
+
+std::optional<SaveFileChoice> saveFileDialog(QWidget* parent, const QString& caption, const QStringList& filters,
+                                             const QString& proposedName) {
+    QFileDialog dialog(parent, caption, QDir::home().filePath(proposedName));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(kTextSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return SaveFileChoice{path, int(std::max<qsizetype>(0, filters.indexOf(chosenFilter)))};
+    QString path = dialog.selectedFiles().constFirst();
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u'.' + kTextSuffix;
+    return SaveFileChoice{path, int(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
 }
 
 Dialogs withRealDialogs(Dialogs dialogs) {
@@ -77,8 +85,9 @@ void showErrorBox(QWidget* parent, const QString& message) {
     current().error(parent, applicationName(), withFullStop(message));
 }
 
-std::optional<SaveFileChoice> chooseSaveFile(QWidget* parent, const QString& caption, const QStringList& filters) {
-    return current().saveFile(parent, caption, filters);
+std::optional<SaveFileChoice> chooseSaveFile(QWidget* parent, const QString& caption, const QStringList& filters,
+                                             const QString& proposedName) {
+    return current().saveFile(parent, caption, filters, proposedName);
 }
 
 } // namespace trelkin::ui

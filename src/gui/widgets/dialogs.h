@@ -23,7 +23,8 @@ struct Dialogs {
     // The title is the application's name; the text has had the full-stop rule applied.
     std::function<void(QWidget* parent, const QString& title, const QString& text)> error = {};
     // None when the user cancels.
-    std::function<std::optional<SaveFileChoice>(QWidget* parent, const QString& caption, const QStringList& filters)>
+    std::function<std::optional<SaveFileChoice>(QWidget* parent, const QString& caption, const QStringList& filters,
+                                                const QString& proposedName)>
         saveFile = {};
 };
 
@@ -37,7 +38,9 @@ void showInformation(QWidget* parent, const QString& title, const QString& text)
 bool askConfirmation(QWidget* parent, const QString& title, const QString& text);
 // An error box titled with the application's name, with the full-stop rule applied to the message.
 void showErrorBox(QWidget* parent, const QString& message);
-// Asks for a file to save to, offering the filters ("テキスト UTF-8 (*.txt)", ...).
-std::optional<SaveFileChoice> chooseSaveFile(QWidget* parent, const QString& caption, const QStringList& filters);
+// Asks for a file to save to, offering the filters ("テキスト UTF-8 (*.txt)", ...) and proposing a name in the home
+// folder; a name typed without an extension gets ".txt".
+std::optional<SaveFileChoice> chooseSaveFile(QWidget* parent, const QString& caption, const QStringList& filters,
+                                             const QString& proposedName);
 
 } // namespace trelkin::ui

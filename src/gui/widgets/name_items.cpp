@@ -53,4 +53,13 @@ std::optional<std::string> selectedName(const QComboBox* selector) {
     return selector->currentData(kNameRole).toByteArray().toStdString();
 }
 
+bool selectNameQuietly(QComboBox* selector, const std::string& name) {
+    const int item = selector->findData(QByteArray::fromStdString(name), kNameRole);
+    if (item < 0)
+        return false;
+    const QSignalBlocker quiet(selector);
+    selector->setCurrentIndex(item);
+    return true;
+}
+
 } // namespace trelkin::ui

@@ -25,6 +25,10 @@ void setNameItems(QComboBox* selector, const std::vector<std::string>& names);
 // The bytes of the selected item; none when no item is selected.
 std::optional<std::string> selectedName(const QComboBox* selector);
 
+// Selects the item of exactly these bytes, without announcing a change; false, changing nothing, where the
+// selector holds no such item.
+bool selectNameQuietly(QComboBox* selector, const std::string& name);
+
 // Replaces the list's entries with the names, each in the colour that colourOf gives (when given), without
 // announcing a change. Each entry is complete before it joins the list: an entry changed once in the list makes
 // the list look for it, and filling would take time in proportion to the square of the names.

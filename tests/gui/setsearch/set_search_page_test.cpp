@@ -15,8 +15,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace trelkin {
@@ -149,8 +151,48 @@ TEST_F(SetSearchPageTest, AFailedSaveSaysWhatFailedAndLeavesNoFile) {
     ASSERT_EQ(m_dialogs.errors.size(), 1);
     EXPECT_TRUE(m_dialogs.errors.front().startsWith(QStringLiteral("ファイル ")))
         << m_dialogs.errors.front().toStdString();
-    EXPECT_TRUE(m_dialogs.errors.front().contains(QStringLiteral("に保存できませんでした")));
+    EXPECT_TRUE(
+        m_dialogs.errors.front().endsWith(QStringLiteral("に保存できませんでした (保存先のフォルダがありません)")))
+        << "the reason in Japanese";
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(SetSearchPageTest, TheSaveDialogProposesANameAndAHugeSaveAsksFirst) {
+    constexpr int kPiecesPerSlot = 24; // about eight million sets, well over a gigabyte of text
+    load(kPiecesPerSlot);
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    testing::DataDirectory dir;
+    const QString path = dir.filePath(QStringLiteral("all.txt"));
+    m_dialogs.saveTo = ui::SaveFileChoice{path, 0};
+    find<QPushButton>("ButtonSave")->click();
+    EXPECT_EQ(m_dialogs.proposedNames, QStringList{QStringLiteral("セット検索結果.txt")});
+    ASSERT_EQ(m_dialogs.confirmations.size(), 1);
+    EXPECT_TRUE(m_dialogs.confirmations.front().startsWith(QStringLiteral("保存するファイルは約 1.")))
+        << m_dialogs.confirmations.front().toStdString();
+    EXPECT_TRUE(m_dialogs.confirmations.front().endsWith(QStringLiteral(" GBになります。保存しますか?")));
+    EXPECT_FALSE(QFile::exists(path)) << "answered no: nothing written";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(SetSearchPageTest, StoppingALongSaveSaysNothingAndLeavesNoFile) {
+    constexpr int kPiecesPerSlot = 24; // many slices of writing
+    load(kPiecesPerSlot);
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(waitUntil([&] { return !m_page.isSearching(); }, 5000));
+    testing::DataDirectory dir;
+    const QString path = dir.filePath(QStringLiteral("result.txt"));
+    m_dialogs.saveTo = ui::SaveFileChoice{path, 0};
+    m_dialogs.answerYes = true; // to the question about the file's size
+    find<QPushButton>("ButtonSave")->click();
+    auto* progress = m_page.findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    // The click on "中止" arrives while a slice shows its progress.
+    QTimer::singleShot(150, progress, [progress] { progress->findChild<QPushButton*>()->click(); });
+    ASSERT_TRUE(waitUntil([&] { return m_page.findChild<QProgressDialog*>() == nullptr; }, 5000));
+    EXPECT_EQ(m_dialogs.errors, QStringList()) << "a cancel is no failure";
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
 }
 
 TEST_F(SetSearchPageTest, CopyingAHugeResultOffersSavingInsteadOfFillingTheClipboard) {
