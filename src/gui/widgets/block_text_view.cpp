@@ -22,7 +22,7 @@ constexpr std::uint64_t kSampledBlocks = 16;
 
 } // namespace
 
-BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent) {
+BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent), m_cache(kCachedBlocks) {
     setFont(fixedPitchFont());
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -38,7 +38,6 @@ BlockTextView::BlockTextView(QWidget* parent) : QAbstractScrollArea(parent) {
 void BlockTextView::setSource(std::shared_ptr<BlockSource> source) {
     m_source = std::move(source);
     m_cache.clear();
-    m_nextCacheSlot = 0;
     m_blockCount = 0;
     m_top = m_anchor = m_caret = {};
     m_hasSelection = false;
@@ -65,17 +64,7 @@ const QStringList& BlockTextView::linesOf(std::uint64_t block) const {
     static const QStringList none;
     if (!m_source || block >= m_blockCount)
         return none;
-    for (const auto& [cached, lines] : m_cache)
-        if (cached == block)
-            return lines;
-    if (m_cache.size() < kCachedBlocks) {
-        m_cache.emplace_back(block, m_source->lines(block));
-        return m_cache.back().second;
-    }
-    auto& slot = m_cache[m_nextCacheSlot];
-    m_nextCacheSlot = (m_nextCacheSlot + 1) % kCachedBlocks;
-    slot = {block, m_source->lines(block)};
-    return slot.second;
+    return m_cache.get(block, [&] { return m_source->lines(block); });
 }
 
 BlockLine BlockTextView::lastPosition() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/block_line.h"
+#include "gui/widgets/recent_values.h"
 
 #include <QAbstractScrollArea>
 #include <QStringList>
@@ -84,8 +85,7 @@ private:
     bool m_hasSelection = false;
     int m_widestLine = 0;
     // The lines of the blocks shown last, so that moving and painting ask the source only for new blocks.
-    mutable std::vector<std::pair<std::uint64_t, QStringList>> m_cache;
-    mutable std::size_t m_nextCacheSlot = 0;
+    mutable RecentValues<QStringList> m_cache;
 };
 
 } // namespace trelkin::ui

@@ -34,7 +34,8 @@ bool isReturn(const QKeyEvent& event) {
 
 RowTableView::RowTableView(const QStringList& columns, QWidget* parent)
     : QAbstractScrollArea(parent), m_header(new QHeaderView(Qt::Horizontal, this)),
-      m_columns(new QStandardItemModel(0, int(columns.size()), this)), m_rightAligned(columns.size(), false) {
+      m_columns(new QStandardItemModel(0, int(columns.size()), this)), m_rightAligned(columns.size(), false),
+      m_cache(kCachedRows) {
     m_columns->setHorizontalHeaderLabels(columns);
     m_header->setModel(m_columns);
     m_header->setSectionsClickable(true);
@@ -60,7 +61,6 @@ RowTableView::RowTableView(const QStringList& columns, QWidget* parent)
 void RowTableView::setSource(std::shared_ptr<RowSource> source) {
     m_source = std::move(source);
     m_cache.clear();
-    m_nextCacheSlot = 0;
     m_rowCount = 0;
     m_top = m_anchor = m_current = 0;
     m_hasCurrent = false;
@@ -131,17 +131,7 @@ std::uint64_t RowTableView::visibleRows() const {
 }
 
 const QStringList& RowTableView::cellsOf(std::uint64_t row) const {
-    for (const auto& [cached, cells] : m_cache)
-        if (cached == row)
-            return cells;
-    if (m_cache.size() < kCachedRows) {
-        m_cache.emplace_back(row, m_source->cells(row));
-        return m_cache.back().second;
-    }
-    auto& slot = m_cache[m_nextCacheSlot];
-    m_nextCacheSlot = (m_nextCacheSlot + 1) % kCachedRows;
-    slot = {row, m_source->cells(row)};
-    return slot.second;
+    return m_cache.get(row, [&] { return m_source->cells(row); });
 }
 
 void RowTableView::updateScrollBars() {

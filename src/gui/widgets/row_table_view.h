@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/widgets/recent_values.h"
+
 #include <QAbstractScrollArea>
 #include <QStringList>
 #include <cstdint>
@@ -104,8 +106,7 @@ private:
     std::uint64_t m_current = 0;
     bool m_hasCurrent = false;
     // The cells of the rows shown last, so that painting asks the source only for new rows.
-    mutable std::vector<std::pair<std::uint64_t, QStringList>> m_cache;
-    mutable std::size_t m_nextCacheSlot = 0;
+    mutable RecentValues<QStringList> m_cache;
 };
 
 } // namespace trelkin::ui
