@@ -43,7 +43,7 @@ double setsFormed(const ArmourTables& tables, const SetSearchQuery& query) {
     for (const ArmourSlot slot : kArmourSlots) {
         double passing = 0;
         for (const guard::TEquipmentData& piece : tables.slotTable(slot))
-            passing += passesPieceFilters(piece, query) ? 1 : 0;
+            passing += passesPieceFilters(piece, slot, query) ? 1 : 0;
         product *= passing;
     }
     return product;
@@ -65,7 +65,7 @@ double microsecondsPerBlock(const SetSearchResult& result, std::uint64_t block) 
     double total = 0;
     for (int i = 0; i < kSeeks; ++i) {
         reader.at(elsewhere);
-        total += seconds([&] { setBlockText(result.tables(), reader.at(block)); });
+        total += seconds([&] { setBlockText(result.tables(), reader.at(block), false); });
     }
     return total / kSeeks * 1e6;
 }

@@ -138,7 +138,7 @@ void printSets(std::ostream& out, SetResultReader& reader, const SetSearchOption
         return writeBlockTexts(reader, options.from, options.limit,
                                [&](const std::string& block) { out << utf8(block); });
     reader.visit(options.from, options.limit, [&](const FoundSet& set) {
-        out << utf8(setRowLine(setRow(reader.result().tables(), set))) << '\n';
+        out << utf8(setRowLine(setRow(reader.result().tables(), set, reader.result().torsoUp()))) << '\n';
         return true;
     });
 }

@@ -1,5 +1,6 @@
 #include "oracle/literal_set_search.h"
 
+#include "core/armour/evaluation.h"
 #include "core/text/cp932.h"
 
 #include <array>
@@ -25,8 +26,21 @@ bool sameIgnoringAsciiCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-bool passes(const guard::TEquipmentData& piece, const SetSearchQuery& query) {
+bool listed(const std::vector<std::string>& names, const std::string& name) {
+    for (const std::string& each : names)
+        if (each == name)
+            return true;
+    return false;
+}
+
+bool passes(const guard::TEquipmentData& piece, size_t slot, const SetSearchQuery& query) {
     if (piece.Def < query.MinEachDef)
+        return false;
+    if (listed(query.Excluded[slot], piece.Name))
+        return false;
+    if (!query.Pinned[slot].empty() && !listed(query.Pinned[slot], piece.Name))
+        return false;
+    if (query.MaxRare && piece.Rare > *query.MaxRare)
         return false;
     if (query.sex == SetSearchQuery::Sex::Male && !piece.Male)
         return false;
@@ -91,7 +105,9 @@ std::optional<std::vector<std::string>> judge(const ArmourTables& tables, const 
                                               const Pieces& pieces) {
     if (totalDefence(pieces) < query.MinTotalDef)
         return std::nullopt;
-    std::vector<std::string> activated = activatedList(tables, pieces);
+    // The torso-up rule is the armour evaluation's, applied to the five pieces.
+    std::vector<std::string> activated =
+        query.TorsoUp ? EvaluateArmourPieces(tables.SkillDatas, pieces).ActivatedSkills : activatedList(tables, pieces);
     for (const std::string& wanted : query.WantedSkills) {
         if (wanted.empty())
             continue;
@@ -111,19 +127,19 @@ std::vector<LiteralSet> literalSets(const ArmourTables& tables, const SetSearchQ
     const std::array<const guard::TEquipmentDatas*, 5> slotTables{
         &tables.HeadDatas, &tables.BodyDatas, &tables.ArmDatas, &tables.WaistDatas, &tables.LegDatas};
     for (size_t h = slotTables[0]->size(); h-- > 0;) {
-        if (!passes((*slotTables[0])[h], query))
+        if (!passes((*slotTables[0])[h], 0, query))
             continue;
         for (size_t b = slotTables[1]->size(); b-- > 0;) {
-            if (!passes((*slotTables[1])[b], query))
+            if (!passes((*slotTables[1])[b], 1, query))
                 continue;
             for (size_t a = slotTables[2]->size(); a-- > 0;) {
-                if (!passes((*slotTables[2])[a], query))
+                if (!passes((*slotTables[2])[a], 2, query))
                     continue;
                 for (size_t w = slotTables[3]->size(); w-- > 0;) {
-                    if (!passes((*slotTables[3])[w], query))
+                    if (!passes((*slotTables[3])[w], 3, query))
                         continue;
                     for (size_t l = slotTables[4]->size(); l-- > 0;) {
-                        if (!passes((*slotTables[4])[l], query))
+                        if (!passes((*slotTables[4])[l], 4, query))
                             continue;
                         const std::array<size_t, 5> indices{h, b, a, w, l};
                         Pieces pieces;

@@ -45,7 +45,26 @@ public:
         query.wearerClass = SetSearchQuery::WearerClass(pick(0, 2));
         query.MinEachDef = pick(0, 1) ? 0 : pick(0, 12);
         query.MinTotalDef = pick(0, 1) ? 0 : pick(0, 60);
+        narrow(tables, query);
+        query.TorsoUp = pick(0, 2) == 0;
         return query;
+    }
+
+    // Now and then a piece's name left out or pinned in a slot, and a limit on rarity.
+    void narrow(const ArmourTables& tables, SetSearchQuery& query) {
+        for (const ArmourSlot slot : kArmourSlots) {
+            const guard::TEquipmentDatas& table = tables.slotTable(slot);
+            if (table.empty())
+                continue;
+            const std::string& name = table[size_t(pick(0, int(table.size()) - 1))].Name;
+            const int choice = pick(0, 9);
+            if (choice == 0)
+                query.Excluded[slotIndex(slot)].push_back(name);
+            else if (choice == 1)
+                query.Pinned[slotIndex(slot)].push_back(name);
+        }
+        if (pick(0, 3) == 0)
+            query.MaxRare = pick(1, 7);
     }
 
 private:
@@ -70,8 +89,10 @@ private:
 
     guard::TEquipmentData piece(int number) {
         guard::TEquipmentData piece;
-        piece.Name = "p" + std::to_string(number) + "-" + std::to_string(pick(0, 99));
+        // Now and then two pieces of one slot share a name.
+        piece.Name = "p" + std::to_string(pick(0, 6) == 0 ? 0 : number) + "-" + std::to_string(pick(0, 2));
         piece.Def = value(0, 20);
+        piece.Rare = pick(1, 8);
         piece.Fire = value(-5, 5);
         piece.Water = value(-5, 5);
         piece.Thunder = value(-5, 5);

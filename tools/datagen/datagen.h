@@ -108,6 +108,9 @@ struct ArmorPiece {
 
 std::vector<ArmorPiece> makeArmor(const World& world, const SkillTable& skills, int perSlot, Rng& rng);
 
+// Pieces that rarely count alike: each with its own defence in its slot and three skills of the first ten systems.
+std::vector<ArmorPiece> makeDiverseArmor(const SkillTable& skills, int perSlot, Rng& rng);
+
 struct Effect {
     std::string name;
     int value;

@@ -19,6 +19,7 @@ constexpr int kExitFailure = 1;
 
 struct Options {
     bool help = false;
+    bool diverse = false;
     std::uint64_t seed = kDefaultSeed;
     datagen::Counts counts;
     std::filesystem::path outDir;
@@ -38,8 +39,9 @@ constexpr std::array<CountOption, 4> kCountOptions = {{
 }};
 
 constexpr const char* kUsage =
-    "usage: trelkin-datagen [--seed N] [--recipes N] [--skills N] [--pieces N] [--weapons N] OUT_DIR\n"
-    "       trelkin-datagen --help\n";
+    "usage: trelkin-datagen [--seed N] [--recipes N] [--skills N] [--pieces N] [--weapons N] [--diverse] OUT_DIR\n"
+    "       trelkin-datagen --help\n"
+    "--diverse: armour whose pieces rarely count alike (each its own defence, three skills of ten systems)\n";
 
 template <class T> T number(const char* flag, const char* text) {
     T value{};
@@ -72,6 +74,10 @@ Options parse(int argc, char** argv) {
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             options.help = true;
             return options;
+        }
+        if (std::strcmp(arg, "--diverse") == 0) {
+            options.diverse = true;
+            continue;
         }
         if (std::strncmp(arg, "--", 2) != 0) {
             if (!options.outDir.empty()) {
@@ -117,7 +123,8 @@ void generate(const Options& options) {
     datagen::World world = datagen::makeWorld(counts.recipes, worldRng);
     const auto recipes = datagen::makeRecipes(world, counts.recipes, recipeRng);
     const auto skills = datagen::makeSkills(counts.skills, skillRng);
-    const auto pieces = datagen::makeArmor(world, skills, counts.pieces, armorRng);
+    const auto pieces = options.diverse ? datagen::makeDiverseArmor(skills, counts.pieces, armorRng)
+                                        : datagen::makeArmor(world, skills, counts.pieces, armorRng);
     const auto weapons = datagen::makeWeapons(world, counts.weapons, weaponRng);
 
     std::filesystem::create_directories(options.outDir);

@@ -64,19 +64,15 @@ void placePiece(ArmourSetEvaluation& evaluation, ArmourSlot slot, const MergedPi
 void applyTorsoUp(ArmourSetEvaluation& evaluation) {
     const std::size_t body = slotIndex(ArmourSlot::Body);
     for (EvaluationRow& row : evaluation.SkillRows) {
-        const std::int32_t product = wrappingMultiply(cellValue(row.Cells[body]), evaluation.TorsoMultiplier);
-        if (product != 0)
-            row.Cells[body] = std::to_string(product);
+        const std::int32_t points = cellValue(row.Cells[body]);
+        const std::int32_t counted = torsoUpBodyPoints(points, evaluation.TorsoMultiplier);
+        if (counted != points)
+            row.Cells[body] = std::to_string(counted);
     }
     recomputeTotals(evaluation.SkillRows);
     for (EvaluationRow& row : evaluation.SkillRows)
         if (row.Name == kTorsoUpSkill)
             row.Total = std::string(kTorsoUpTotal);
-}
-
-// Entries of the torso-up system itself are never activated: their row's total is no number.
-bool isTorsoUpEntry(const guard::TSkillData& entry) {
-    return entry.Name == kTorsoUpSkill || entry.Skill == kTorsoUpSkill;
 }
 
 std::vector<std::string> activatedSkills(const guard::TSkillDatas& skills, const std::vector<EvaluationRow>& rows) {
@@ -94,6 +90,29 @@ std::vector<std::string> activatedSkills(const guard::TSkillDatas& skills, const
     return activated;
 }
 
+MergedPiece accumulatePiece(const guard::TEquipmentData& piece, ArmourSetEvaluation& evaluation) {
+    addWrapping(evaluation.TotalDef, piece.Def);
+    addWrapping(evaluation.TotalProduction, piece.Production);
+    addWrapping(evaluation.TotalFire, piece.Fire);
+    addWrapping(evaluation.TotalWater, piece.Water);
+    addWrapping(evaluation.TotalThunder, piece.Thunder);
+    addWrapping(evaluation.TotalDragon, piece.Dragon);
+    MergedPiece merged{mergedSkills(piece), {}};
+    for (const guard::TMaterialData& material : piece.Materials)
+        merge(merged.MergedMaterials, material.Name, material.Num);
+    return merged;
+}
+
+// The rows' totals, the torso-up rule and the activated skills, once every piece is placed. Cells are only ever
+// replaced, so totals taken once after all slots equal totals taken after each slot.
+void finishEvaluation(const guard::TSkillDatas& skills, ArmourSetEvaluation& evaluation) {
+    recomputeTotals(evaluation.MaterialRows);
+    recomputeTotals(evaluation.SkillRows);
+    if (evaluation.TorsoMultiplier > 1)
+        applyTorsoUp(evaluation);
+    evaluation.ActivatedSkills = activatedSkills(skills, evaluation.SkillRows);
+}
+
 } // namespace
 
 std::int32_t cellValue(std::string_view cell) {
@@ -104,36 +123,41 @@ MergedPiece AccumulatePiece(const guard::TEquipmentDatas& table, const std::stri
                             ArmourSetEvaluation& evaluation) {
     const auto piece =
         std::find_if(table.begin(), table.end(), [&](const guard::TEquipmentData& each) { return each.Name == name; });
-    if (piece == table.end())
-        return {};
-    addWrapping(evaluation.TotalDef, piece->Def);
-    addWrapping(evaluation.TotalProduction, piece->Production);
-    addWrapping(evaluation.TotalFire, piece->Fire);
-    addWrapping(evaluation.TotalWater, piece->Water);
-    addWrapping(evaluation.TotalThunder, piece->Thunder);
-    addWrapping(evaluation.TotalDragon, piece->Dragon);
-    MergedPiece merged;
-    for (const guard::TEquipmentSkillData& skill : piece->Skills)
-        merge(merged.MergedSkills, skill.Name, skill.Val);
-    for (const guard::TMaterialData& material : piece->Materials)
-        merge(merged.MergedMaterials, material.Name, material.Num);
-    return merged;
+    return piece == table.end() ? MergedPiece{} : accumulatePiece(*piece, evaluation);
 }
 
 ArmourSetEvaluation EvaluateArmourSet(const ArmourTables& tables, const ArmourSelection& selection) {
     ArmourSetEvaluation evaluation;
-    for (const ArmourSlot slot : kArmourSlots) {
-        const std::optional<std::string>& name = selection.Names[slotIndex(slot)];
-        if (name)
+    for (const ArmourSlot slot : kArmourSlots)
+        if (const std::optional<std::string>& name = selection.Names[slotIndex(slot)])
             placePiece(evaluation, slot, AccumulatePiece(tables.slotTable(slot), *name, evaluation));
-    }
-    // Cells are only ever replaced, so totals taken once after all slots equal totals taken after each slot.
-    recomputeTotals(evaluation.MaterialRows);
-    recomputeTotals(evaluation.SkillRows);
-    if (evaluation.TorsoMultiplier > 1)
-        applyTorsoUp(evaluation);
-    evaluation.ActivatedSkills = activatedSkills(tables.SkillDatas, evaluation.SkillRows);
+    finishEvaluation(tables.SkillDatas, evaluation);
     return evaluation;
+}
+
+ArmourSetEvaluation EvaluateArmourPieces(const guard::TSkillDatas& skills, const PieceSelection& pieces) {
+    ArmourSetEvaluation evaluation;
+    for (const ArmourSlot slot : kArmourSlots)
+        if (const guard::TEquipmentData* piece = pieces[slotIndex(slot)])
+            placePiece(evaluation, slot, accumulatePiece(*piece, evaluation));
+    finishEvaluation(skills, evaluation);
+    return evaluation;
+}
+
+bool isTorsoUpEntry(const guard::TSkillData& entry) {
+    return entry.Name == kTorsoUpSkill || entry.Skill == kTorsoUpSkill;
+}
+
+std::int32_t torsoUpBodyPoints(std::int32_t points, std::int32_t multiplier) {
+    const std::int32_t product = wrappingMultiply(points, multiplier);
+    return multiplier > 1 && product != 0 ? product : points;
+}
+
+MergedEntries mergedSkills(const guard::TEquipmentData& piece) {
+    MergedEntries merged;
+    for (const guard::TEquipmentSkillData& skill : piece.Skills)
+        merge(merged, skill.Name, skill.Val);
+    return merged;
 }
 
 ArmourSelection selectionOfPiece(const ArmourTables& tables, const std::string& name) {

@@ -65,6 +65,24 @@ MergedPiece AccumulatePiece(const guard::TEquipmentDatas& table, const std::stri
 // The evaluation of the selected pieces. Sums are 32-bit and wrap around instead of overflowing.
 ArmourSetEvaluation EvaluateArmourSet(const ArmourTables& tables, const ArmourSelection& selection);
 
+// One piece or none per slot, head to leg.
+using PieceSelection = std::array<const guard::TEquipmentData*, kArmourSlotCount>;
+
+// The same evaluation of the pieces themselves, as a set of the set search holds them: a piece is never looked up
+// by its name, so a piece whose name an earlier piece of its slot has counts as itself.
+ArmourSetEvaluation EvaluateArmourPieces(const guard::TSkillDatas& skills, const PieceSelection& pieces);
+
+// The merged skill entries of one piece: entries whose names differ only in ASCII letter case summed under the
+// name met first.
+MergedEntries mergedSkills(const guard::TEquipmentData& piece);
+
+// What the body's points of a skill count under the torso-up rule: `multiplier` times, except where that
+// product (wrapping around) is 0, which leaves them as they were.
+std::int32_t torsoUpBodyPoints(std::int32_t points, std::int32_t multiplier);
+
+// The skill table entries of the torso-up system itself, never activated: their row's total is no number.
+bool isTorsoUpEntry(const guard::TSkillData& entry);
+
 // The selection that shows one piece of the search list: its name in every slot whose table holds a piece of
 // that name, so that a name used in two slots shows both pieces.
 ArmourSelection selectionOfPiece(const ArmourTables& tables, const std::string& name);

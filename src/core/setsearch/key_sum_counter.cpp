@@ -11,14 +11,6 @@ constexpr std::size_t kMemoEntries = std::size_t(4) << 20;
 
 } // namespace
 
-void appendCountState(std::vector<std::int32_t>& key, const SearchPlan& plan, std::size_t level,
-                      const PartialSet& partial) {
-    const bool settled = plan.defenceSettled(level, partial);
-    key.push_back(settled ? 1 : 0);
-    key.push_back(settled ? 0 : partial.def);
-    appendSums(key, partial.points.data(), partial.spelling.data(), partial.points.size());
-}
-
 KeySpace::KeySpace(const SearchSpace& space, const CandidateKeys::PieceValue& valueOf)
     : m_space(space), m_keys(space.plan(), valueOf), m_suffixLevel(space.pairs() ? kLastLevel - 1 : kLastLevel),
       m_suffixes(std::make_unique<SuffixIndex>(space.plan(), m_suffixLevel, &m_keys)) {}
@@ -46,7 +38,7 @@ public:
 private:
     void setProbe(const SearchPlan& plan, std::size_t level, const PartialSet& partial) {
         m_probe.clear();
-        appendCountState(m_probe, plan, level, partial);
+        plan.appendCountState(m_probe, level, partial);
     }
 
     std::vector<std::int32_t> m_probe;

@@ -34,11 +34,6 @@ private:
     std::unique_ptr<const SuffixIndex> m_suffixes;
 };
 
-// The sums on which the completions of a partial set filled up to `level` depend, as one key: whether its defence
-// still decides, that defence if so, then its points and spellings.
-void appendCountState(std::vector<std::int32_t>& key, const SearchPlan& plan, std::size_t level,
-                      const PartialSet& partial);
-
 // Counts the qualifying completions of partial sets by the key sum that they add. As with the plain count, the
 // counts depend only on a partial set's sums (its defence only where the defence still decides), so the counter
 // remembers them per level in memos of bounded size. One counter serves one thread at a time.

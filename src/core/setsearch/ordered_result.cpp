@@ -71,7 +71,7 @@ void OrderedResult::countItems(KeySumCounter& counter, SetSearchControl* control
             addWrapping(key, keys.value(level, fixed[level]));
         }
         probe.clear();
-        appendCountState(probe, plan, depth - 1, partials[depth - 1]);
+        plan.appendCountState(probe, depth - 1, partials[depth - 1]);
         const auto [found, added] = stateOf.try_emplace(probe, std::int32_t(m_states.size()));
         if (added) {
             m_states.push_back(counter.completions(depth - 1, partials[depth - 1]));

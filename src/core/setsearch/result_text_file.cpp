@@ -77,8 +77,8 @@ void ResultTextFile::appendSet(QByteArray& out) {
     const FoundSet& set = m_reader.at(position);
     const ArmourTables& tables = m_result.result->tables();
     if (m_form == ResultTextForm::TableRows)
-        return appendLine(out, setRowLine(setRow(tables, set)));
-    const std::vector<std::string> lines = setBlockLines(tables, set);
+        return appendLine(out, setRowLine(setRow(tables, set, m_result.result->torsoUp())));
+    const std::vector<std::string> lines = setBlockLines(tables, set, m_result.result->torsoUp());
     const int from = position == m_first.block ? m_first.line : 0;
     const int to = position == m_last.block ? m_last.line : int(lines.size()) - 1;
     for (int line = from; line <= to && line < int(lines.size()); ++line)

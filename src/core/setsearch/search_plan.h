@@ -5,12 +5,15 @@
 #include "core/util/wrapping.h"
 
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace trelkin {
 
 // Levels of the five nested loops: 0 is the head, kLastLevel the leg.
 inline constexpr std::size_t kLastLevel = kArmourSlotCount - 1;
+inline constexpr std::size_t kBodyLevel = slotIndex(ArmourSlot::Body);
 
 // The spelling of a skill system in a piece or a partial set: the index of one of the exact spellings that the
 // wanted rows use, or one of these.
@@ -26,7 +29,8 @@ struct WantedRow {
 };
 
 // The sums of a partial set: defence, and per relevant system the points and the spelling met first. Sums wrap
-// around as the game's do.
+// around as the game's do. Under the torso-up rule the points of the body's piece are kept apart, after the
+// others, and the number of torso-up pieces counts as one more system (see SearchPlan).
 struct PartialSet {
     std::int32_t def = 0;
     std::vector<std::int32_t> points;
@@ -52,15 +56,23 @@ struct SlotCandidates {
 // Everything the search reads, worked out once per query: the candidates of each slot, the wishes as wanted
 // rows over the skill systems they depend on, and the bounds of what the slots after a level can still add.
 // Immutable once built, so any number of threads may read it.
+//
+// Under the torso-up rule a set is judged as the armour evaluation judges it: a system is one exact name, present
+// where a piece's merged entries have it; one more system counts the torso-up pieces; and a partial set keeps the
+// body's points apart (after the other systems' points), multiplied only once the whole set is known.
 class SearchPlan {
 public:
-    // Throws std::bad_alloc when the candidates' points would not fit the memory set aside for them.
-    SearchPlan(const ArmourTables& tables, const SetSearchQuery& query);
+    // Throws std::bad_alloc when the candidates' points would not fit the memory set aside for them. An extra
+    // wish, where given, counts like the query's own.
+    SearchPlan(const ArmourTables& tables, const SetSearchQuery& query, const std::string* extraWish = nullptr);
 
     // No set can qualify: a slot without candidates, or a wish that no skill table row grants.
     bool empty() const;
     const SlotCandidates& slot(std::size_t level) const { return m_slots[level]; }
+    bool torsoUp() const { return m_torsoUp; }
+    // The systems of a candidate and of a suffix, the torso-up count among them; the points of a partial set.
     std::size_t systemCount() const { return m_systemCount; }
+    std::size_t pointCount() const;
     std::int32_t minTotalDef() const { return m_minTotalDef; }
     const std::vector<std::vector<WantedRow>>& wishes() const { return m_wishes; }
 
@@ -74,6 +86,10 @@ public:
     // Whether every completion of a partial set filled up to `level` reaches the total defence, so that the
     // defence no longer decides which of them qualify.
     bool defenceSettled(std::size_t level, const PartialSet& partial) const;
+    // The sums on which the completions of a partial set filled up to `level` depend, appended as one key of
+    // countStateWidth() values: whether its defence still decides, that defence if so, its points and spellings.
+    void appendCountState(std::vector<std::int32_t>& key, std::size_t level, const PartialSet& partial) const;
+    std::size_t countStateWidth() const { return 2 + pointCount() + m_systemCount; }
     // Whether a prefix completed by a suffix with these point sums and spellings meets every wish (the defence
     // is not looked at). A null suffix adds nothing.
     bool meetsWishes(const PartialSet& prefix, const std::int32_t* suffixPoints,
@@ -83,9 +99,14 @@ public:
 
 private:
     void computeRemainders();
+    // The least and the most that the body's points of a system can come to, under the torso-up rule.
+    std::pair<std::int64_t, std::int64_t> bodyPointsRange(std::size_t level, const PartialSet& partial,
+                                                          std::size_t system) const;
 
+    bool m_torsoUp;
     std::array<SlotCandidates, kArmourSlotCount> m_slots;
     std::vector<std::vector<WantedRow>> m_wishes;
+    std::size_t m_wantedSystems = 0;
     std::size_t m_systemCount = 0;
     bool m_unreachable = false;
     std::int32_t m_minTotalDef = 0;

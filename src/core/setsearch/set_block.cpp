@@ -1,5 +1,6 @@
 #include "core/setsearch/set_block.h"
 
+#include "core/armour/evaluation.h"
 #include "core/text/ascii_case.h"
 #include "core/text/cp932.h"
 #include "core/util/wrapping.h"
@@ -37,7 +38,13 @@ std::vector<std::pair<std::string, std::int32_t>> pointSums(const ArmourTables& 
 
 } // namespace
 
-std::vector<std::string> setActivatedSkills(const ArmourTables& tables, const FoundSet& set) {
+std::vector<std::string> setActivatedSkills(const ArmourTables& tables, const FoundSet& set, bool torsoUp) {
+    if (torsoUp) {
+        PieceSelection pieces{};
+        for (const ArmourSlot slot : kArmourSlots)
+            pieces[slotIndex(slot)] = &pieceOf(tables, set, slot);
+        return EvaluateArmourPieces(tables.SkillDatas, pieces).ActivatedSkills;
+    }
     std::vector<std::string> activated;
     for (const auto& [system, sum] : pointSums(tables, set))
         for (const guard::TSkillData& row : tables.SkillDatas)
@@ -53,23 +60,23 @@ std::int32_t setTotalDefence(const ArmourTables& tables, const FoundSet& set) {
     return total;
 }
 
-std::vector<std::string> setBlockLines(const ArmourTables& tables, const FoundSet& set) {
+std::vector<std::string> setBlockLines(const ArmourTables& tables, const FoundSet& set, bool torsoUp) {
     std::vector<std::string> lines{kPiecesHeading};
     for (const ArmourSlot slot : kArmourSlots)
         lines.push_back(slotCaption(slot) + kCaptionSeparator + pieceOf(tables, set, slot).Name);
     lines.push_back(kDefenceHeading);
     lines.push_back(std::to_string(setTotalDefence(tables, set)));
     lines.push_back(kSkillsHeading);
-    for (std::string& skill : setActivatedSkills(tables, set))
+    for (std::string& skill : setActivatedSkills(tables, set, torsoUp))
         lines.push_back(std::move(skill));
     lines.emplace_back();
     lines.emplace_back(kSeparatorLength, '-');
     return lines;
 }
 
-std::string setBlockText(const ArmourTables& tables, const FoundSet& set) {
+std::string setBlockText(const ArmourTables& tables, const FoundSet& set, bool torsoUp) {
     std::string text;
-    for (const std::string& line : setBlockLines(tables, set)) {
+    for (const std::string& line : setBlockLines(tables, set, torsoUp)) {
         text += line;
         text += '\n';
     }

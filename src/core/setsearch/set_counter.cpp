@@ -15,11 +15,13 @@ constexpr std::size_t kFewestMemoEntries = 64;
 
 } // namespace
 
-// Counts by the sums of partial sets (defence, points, spellings), in an open-addressed table that starts small,
-// doubles as it fills and is emptied once it would pass its budget, so that it never grows past that.
+// Counts by the sums of partial sets (the defence while it decides, points, spellings), in an open-addressed table
+// that starts small, doubles as it fills and is emptied once it would pass its budget, so that it never grows past
+// that.
 class SetCounter::Memo {
 public:
-    explicit Memo(std::size_t systems) : m_width(1 + 2 * systems) {
+    explicit Memo(const SearchPlan& plan, std::size_t level)
+        : m_plan(plan), m_level(level), m_width(plan.countStateWidth()) {
         const std::size_t entryBytes = m_width * sizeof(std::int32_t) + sizeof(std::uint64_t) + 1;
         m_largest = kFewestMemoEntries;
         while (m_largest * 2 * entryBytes <= kMemoBytes)
@@ -76,8 +78,8 @@ private:
     }
 
     void setProbe(const PartialSet& partial) {
-        m_probe.assign(1, partial.def);
-        appendSums(m_probe, partial.points.data(), partial.spelling.data(), partial.points.size());
+        m_probe.clear();
+        m_plan.appendCountState(m_probe, m_level, partial);
     }
 
     // The probe's slot, or the free slot where it belongs.
@@ -89,6 +91,8 @@ private:
                 return slot;
     }
 
+    const SearchPlan& m_plan;
+    std::size_t m_level;
     std::size_t m_width;
     std::size_t m_largest = 0;
     std::size_t m_size = 0;
@@ -99,8 +103,8 @@ private:
 };
 
 SetCounter::SetCounter(const SearchSpace& space, SetSearchControl* control) : m_space(space), m_control(control) {
-    for (std::unique_ptr<Memo>& memo : m_memos)
-        memo = std::make_unique<Memo>(space.plan().systemCount());
+    for (std::size_t level = 0; level < m_memos.size(); ++level)
+        m_memos[level] = std::make_unique<Memo>(space.plan(), level);
 }
 
 SetCounter::~SetCounter() = default;

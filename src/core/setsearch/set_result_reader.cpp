@@ -91,7 +91,7 @@ SetResultReader ResultInOrder::reader() const {
 void writeBlockTexts(SetResultReader& reader, std::uint64_t first, std::uint64_t count,
                      const std::function<void(const std::string& block)>& write) {
     reader.visit(first, count, [&](const FoundSet& set) {
-        write(setBlockText(reader.result().tables(), set));
+        write(setBlockText(reader.result().tables(), set, reader.result().torsoUp()));
         return true;
     });
 }

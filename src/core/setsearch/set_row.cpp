@@ -11,7 +11,7 @@ constexpr int kFirstSumColumn = 5;
 
 } // namespace
 
-SetRow setRow(const ArmourTables& tables, const FoundSet& set) {
+SetRow setRow(const ArmourTables& tables, const FoundSet& set, bool torsoUp) {
     SetRow row;
     for (const ArmourSlot slot : kArmourSlots) {
         const guard::TEquipmentData& piece = tables.slotTable(slot)[set.Pieces[slotIndex(slot)]];
@@ -23,7 +23,7 @@ SetRow setRow(const ArmourTables& tables, const FoundSet& set) {
         addWrapping(row.Dragon, piece.Dragon);
         addWrapping(row.Price, piece.Production);
     }
-    row.ActivatedSkills = setActivatedSkills(tables, set);
+    row.ActivatedSkills = setActivatedSkills(tables, set, torsoUp);
     return row;
 }
 

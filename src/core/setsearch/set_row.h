@@ -14,7 +14,8 @@
 namespace trelkin {
 
 // One found set as a row of the result table: the names of its pieces, head to leg, its sums (32-bit, wrapping
-// around as the game's do) and its activated skills as its result block lists them. Text in code page 932.
+// around as the game's do) and its activated skills as its result block lists them (by the torso-up rule where the
+// search used it). Text in code page 932.
 struct SetRow {
     std::array<std::string, kArmourSlotCount> Names;
     std::int32_t Defence = 0;
@@ -26,7 +27,7 @@ struct SetRow {
     std::vector<std::string> ActivatedSkills;
 };
 
-SetRow setRow(const ArmourTables& tables, const FoundSet& set);
+SetRow setRow(const ArmourTables& tables, const FoundSet& set, bool torsoUp);
 
 // The row as one line: the five names, then defence, fire, water, thunder, dragon and price in decimal, then one
 // column per activated skill, all separated by tabs, without a line break.

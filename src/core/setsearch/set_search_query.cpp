@@ -36,14 +36,31 @@ SetSearchQuery::WearerClass classOfChoice(int item) {
     return choiceOf<SetSearchQuery::WearerClass>(classChoiceItems(), item);
 }
 
-bool passesPieceFilters(const guard::TEquipmentData& piece, const SetSearchQuery& query) {
+namespace {
+
+bool named(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool passesNarrowing(const guard::TEquipmentData& piece, ArmourSlot slot, const SetSearchQuery& query) {
+    const std::vector<std::string>& pinned = query.Pinned[slotIndex(slot)];
+    if (named(query.Excluded[slotIndex(slot)], piece.Name) || (!pinned.empty() && !named(pinned, piece.Name)))
+        return false;
+    return !query.MaxRare || piece.Rare <= *query.MaxRare;
+}
+
+} // namespace
+
+bool passesPieceFilters(const guard::TEquipmentData& piece, ArmourSlot slot, const SetSearchQuery& query) {
     if (piece.Def < query.MinEachDef)
         return false;
     if ((query.sex == SetSearchQuery::Sex::Male && !piece.Male) ||
         (query.sex == SetSearchQuery::Sex::Female && !piece.Female))
         return false;
-    return !((query.wearerClass == SetSearchQuery::WearerClass::Swordsman && !piece.Swordsman) ||
-             (query.wearerClass == SetSearchQuery::WearerClass::Gunner && !piece.Gunner));
+    if ((query.wearerClass == SetSearchQuery::WearerClass::Swordsman && !piece.Swordsman) ||
+        (query.wearerClass == SetSearchQuery::WearerClass::Gunner && !piece.Gunner))
+        return false;
+    return passesNarrowing(piece, slot, query);
 }
 
 } // namespace trelkin

@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace trelkin {
 
@@ -27,6 +29,16 @@ struct SetSearchQuery {
     std::int32_t MinEachDef = kStartMinEachDef;   // 0 when the check box is cleared
     std::int32_t MinTotalDef = kStartMinTotalDef; // 0 when the check box is cleared
 
+    // What the player narrows the search to, slot by slot (code page 932 names): every piece of an excluded name
+    // is left out; where names are pinned, only pieces of those names are tried. None at the start.
+    std::array<std::vector<std::string>, kArmourSlotCount> Excluded;
+    std::array<std::vector<std::string>, kArmourSlotCount> Pinned;
+    // Pieces of a higher rarity are left out; no limit at the start.
+    std::optional<std::int32_t> MaxRare;
+    // Judge a set by the armour evaluation's rule, the body's points counting as often as the torso-up pieces
+    // say, instead of the set search's own; off at the start.
+    bool TorsoUp = false;
+
     // The search runs only with a wish or a defence condition.
     static bool mayStart(const std::array<std::string, kWantedSkillCount>& wanted, bool eachDefChecked,
                          bool totalDefChecked);
@@ -39,8 +51,8 @@ const QStringList& classChoiceItems();
 SetSearchQuery::Sex sexOfChoice(int item);
 SetSearchQuery::WearerClass classOfChoice(int item);
 
-// The per-piece tests, in their order: defence, then sex, then class.
-bool passesPieceFilters(const guard::TEquipmentData& piece, const SetSearchQuery& query);
+// The per-piece tests of a slot's piece: defence, sex, class, then what the player narrowed the search to.
+bool passesPieceFilters(const guard::TEquipmentData& piece, ArmourSlot slot, const SetSearchQuery& query);
 
 // One found set: the table index of its piece in each slot, head to leg.
 struct FoundSet {

@@ -26,6 +26,8 @@ public:
 
     const SearchSpace& space() const { return *m_space; }
     const ArmourTables& tables() const { return m_space->tables(); }
+    // Whether its sets were judged by the torso-up rule, and so list their skills by it.
+    bool torsoUp() const { return m_space->plan().torsoUp(); }
 
     // The number of blocks found so far, in loop order without gaps, and the number of items that hold them.
     std::uint64_t size() const;

@@ -254,7 +254,7 @@ void SetResultPanel::showCount() {
 void SetResultPanel::sendRowToComposer(std::uint64_t row) {
     if (!m_tableSource || row >= sizeOf(m_shown))
         return;
-    const SetRow shown = setRow(m_shown.result->tables(), m_tableSource->set(row));
+    const SetRow shown = setRow(m_shown.result->tables(), m_tableSource->set(row), m_shown.result->torsoUp());
     emit composeSet(shown.Names);
 }
 

@@ -12,7 +12,7 @@ const QString kSkillSeparator = QStringLiteral("、");
 } // namespace
 
 QStringList SetResultTableSource::cells(std::uint64_t row) {
-    const SetRow shown = setRow(m_result.result->tables(), m_reader.at(row));
+    const SetRow shown = setRow(m_result.result->tables(), m_reader.at(row), m_result.result->torsoUp());
     QStringList cells;
     for (const std::string& name : shown.Names)
         cells << fromCp932(name);
@@ -28,7 +28,7 @@ QStringList SetResultTableSource::cells(std::uint64_t row) {
 void SetResultTableSource::readLines(std::uint64_t first, std::uint64_t last, const Visit& visit) {
     if (first <= last)
         m_reader.visit(first, last - first + 1, [&](const FoundSet& set) {
-            return visit(fromCp932(setRowLine(setRow(m_result.result->tables(), set))));
+            return visit(fromCp932(setRowLine(setRow(m_result.result->tables(), set, m_result.result->torsoUp()))));
         });
 }
 

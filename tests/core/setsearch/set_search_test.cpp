@@ -69,10 +69,12 @@ void expectRandomAccessMatches(const SetSearchResult& result, const std::vector<
     for (int probe = 0; probe < kProbes; ++probe) {
         const std::size_t k = probe == 0 ? blocks.size() - 1 : pick(random);
         SetResultReader reader(result);
-        ASSERT_EQ(setBlockText(result.tables(), reader.at(k)), blocks[k]) << context << ", block " << k;
+        ASSERT_EQ(setBlockText(result.tables(), reader.at(k), result.torsoUp()), blocks[k])
+            << context << ", block " << k;
         SetCursor cursor(result, k);
         for (std::size_t step = k; step < blocks.size() && step < k + kSteps; ++step, cursor.next())
-            ASSERT_EQ(setBlockText(result.tables(), cursor.set()), blocks[step]) << context << ", block " << step;
+            ASSERT_EQ(setBlockText(result.tables(), cursor.set(), result.torsoUp()), blocks[step])
+                << context << ", block " << step;
     }
 }
 
