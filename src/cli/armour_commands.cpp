@@ -34,7 +34,7 @@ template <typename Print> int withArmourTables(CommandContext& context, Print pr
     return withDataFile<ArmourTables>(context, kGuardFileName, loadArmourTables, print);
 }
 
-std::optional<ArmourSlot> slotArgument(const std::string& argument) {
+std::optional<ArmourSlot> searchSlotArgument(const std::string& argument) {
     const std::vector<std::string> choices = slotChoiceItems();
     const auto found = std::find(choices.begin(), choices.end(), cp932Argument(argument));
     if (found == choices.end())
@@ -103,7 +103,7 @@ int armour(CommandContext& context, const ParsedArguments& parsed) {
         else if (option == "--material")
             material = cp932Argument(value);
         else if (option == "--slot")
-            slot = slotArgument(value);
+            slot = searchSlotArgument(value);
         else
             clicks.push_back(columnArgument(value));
     }
@@ -132,7 +132,7 @@ int evaluate(CommandContext& context, const ParsedArguments& parsed) {
     });
 }
 
-std::vector<std::string> slotWords() {
+std::vector<std::string> searchSlotWords() {
     std::vector<std::string> words;
     for (const std::string& item : slotChoiceItems())
         words.push_back(utf8(item));
@@ -156,7 +156,7 @@ CommandGroup armourCommands() {
                  {},
                  {{"--skill", {{"S"}}},
                   {"--material", {{"M"}}},
-                  {"--slot", {{"", slotWords()}}},
+                  {"--slot", {{"", searchSlotWords()}}},
                   {"--click", {{"COLUMN"}}, true}},
                  false,
                  "the armour search list after the given header clicks, then the count\n",

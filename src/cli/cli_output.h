@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command.h"
+#include "core/data/armour_slot.h"
 #include "core/data/data_file_path.h"
 #include "core/text/error.h"
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace trelkin::cli {
 
@@ -19,6 +21,11 @@ void printField(std::ostream& out, const char* caption, std::string_view cp932Va
 
 // A command's argument (UTF-8) as a code page 932 name.
 std::string cp932Argument(const std::string& argument);
+
+// The five slots as the command line names them, "頭" … "脚", and the slot an argument names (a usage error for
+// anything else).
+std::vector<std::string> slotWords();
+ArmourSlot slotArgument(const std::string& argument);
 
 // Prints the error as the program would word it and gives the failure status.
 int reportError(std::ostream& err, const Error& error);

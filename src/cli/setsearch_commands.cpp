@@ -1,7 +1,9 @@
 #include "cli/setsearch_commands.h"
 
 #include "cli/cli_output.h"
+#include "core/setsearch/extra_skills.h"
 #include "core/setsearch/ordering_run.h"
+#include "core/setsearch/piece_counts.h"
 #include "core/setsearch/set_result_reader.h"
 #include "core/setsearch/set_row.h"
 #include "core/setsearch/set_search_run.h"
@@ -28,6 +30,8 @@ struct SetSearchOptions {
     SetOrder order;
     bool countOnly = false;
     bool table = false;
+    bool extraSkills = false;
+    bool pieceCounts = false;
     std::uint64_t from = 0;
     std::uint64_t limit = std::numeric_limits<std::uint64_t>::max();
 };
@@ -63,6 +67,12 @@ std::uint64_t countArgument(const std::string& value, const std::string& option)
     throw UsageError{option + " takes a whole number of sets"};
 }
 
+std::int32_t rareArgument(const std::string& value) {
+    if (const auto rare = readInteger(value))
+        return *rare;
+    throw UsageError{"--max-rare takes a number"};
+}
+
 SetOrderKey orderArgument(const std::string& value) {
     if (const std::optional<SetOrderKey> key = setOrderKeyNamed(value))
         return *key;
@@ -96,11 +106,23 @@ const std::vector<SearchOption>& searchOptions() {
          }},
         {{"--min-each", {defence}}, [](SetSearchOptions& o, const Values& v) { o.eachDef = defenceLimit(v[0]); }},
         {{"--min-total", {defence}}, [](SetSearchOptions& o, const Values& v) { o.totalDef = defenceLimit(v[0]); }},
+        {{"--exclude", {{"", slotWords()}, {"NAME"}}, true},
+         [](SetSearchOptions& o, const Values& v) {
+             o.query.Excluded[slotIndex(slotArgument(v[0]))].push_back(cp932Argument(v[1]));
+         }},
+        {{"--pin", {{"", slotWords()}, {"NAME"}}, true},
+         [](SetSearchOptions& o, const Values& v) {
+             o.query.Pinned[slotIndex(slotArgument(v[0]))].push_back(cp932Argument(v[1]));
+         }},
+        {{"--max-rare", {{"N"}}}, [](SetSearchOptions& o, const Values& v) { o.query.MaxRare = rareArgument(v[0]); }},
+        {{"--torso-up"}, [](SetSearchOptions& o, const Values&) { o.query.TorsoUp = true; }},
         {{"--order", {{"", {setOrderNames().begin(), setOrderNames().end()}}}},
          [](SetSearchOptions& o, const Values& v) { o.order.key = orderArgument(v[0]); }},
         {{"--reverse"}, [](SetSearchOptions& o, const Values&) { o.order.reversed = true; }},
         {{"--table"}, [](SetSearchOptions& o, const Values&) { o.table = true; }},
         {{"--count"}, [](SetSearchOptions& o, const Values&) { o.countOnly = true; }},
+        {{"--extra-skills"}, [](SetSearchOptions& o, const Values&) { o.extraSkills = true; }},
+        {{"--piece-counts"}, [](SetSearchOptions& o, const Values&) { o.pieceCounts = true; }},
         {{"--from", {{"K"}}}, [](SetSearchOptions& o, const Values& v) { o.from = countArgument(v[0], "--from"); }},
         {{"--limit", {{"N"}}}, [](SetSearchOptions& o, const Values& v) { o.limit = countArgument(v[0], "--limit"); }},
     };
@@ -125,11 +147,11 @@ SetSearchOptions parsedOptions(const ParsedArguments& parsed) {
 ResultInOrder inOrder(const std::shared_ptr<const SetSearchResult>& result, SetOrder order) {
     if (order.key == SetOrderKey::Loop)
         return {result, nullptr, order.reversed};
-    OrderingRun ordering(result, order.key);
-    ordering.wait();
-    if (!ordering.ordered())
-        throw Error(ordering.failure());
-    return {result, ordering.ordered(), order.reversed};
+    const std::unique_ptr<OrderingRun> ordering = startOrdering(result, order.key);
+    ordering->wait();
+    if (!ordering->result())
+        throw Error(ordering->failure());
+    return {result, *ordering->result(), order.reversed};
 }
 
 // The sets from `from` on, at most `limit` of them, as blocks or as table rows.
@@ -143,21 +165,49 @@ void printSets(std::ostream& out, SetResultReader& reader, const SetSearchOption
     });
 }
 
+// The skills that could still be added, "NAME<TAB>COUNT" a line, most first.
+void printExtraSkills(std::ostream& out, const ArmourTables& tables, const SetSearchQuery& query) {
+    SetSearchControl control;
+    for (const ExtraSkill& skill : countExtraSkills(tables, query, control, SetSearchRun::defaultThreads()))
+        out << utf8(skill.name) << '\t' << skill.sets << '\n';
+}
+
+// "SLOT<TAB>NAME<TAB>COUNT" a line, slots head to leg, pieces in loop order.
+void printPieceCounts(std::ostream& out, const std::shared_ptr<const SetSearchResult>& result) {
+    const auto counts = countPieces(result);
+    for (const ArmourSlot slot : kArmourSlots)
+        for (const PieceCount& piece : counts[slotIndex(slot)])
+            out << utf8(slotCaption(slot)) << '\t' << utf8(result->tables().slotTable(slot)[piece.piece].Name) << '\t'
+                << piece.sets << '\n';
+}
+
+void printAnswers(std::ostream& out, const ArmourTables& tables, const std::shared_ptr<const SetSearchResult>& result,
+                  const SetSearchOptions& options) {
+    if (options.countOnly)
+        out << (result ? result->size() : 0) << '\n';
+    if (options.extraSkills)
+        printExtraSkills(out, tables, options.query);
+    if (options.pieceCounts && result)
+        printPieceCounts(out, result);
+    if (!options.countOnly && !options.extraSkills && !options.pieceCounts && result) {
+        SetResultReader reader = inOrder(result, options.order).reader();
+        printSets(out, reader, options);
+    }
+}
+
 int setSearch(CommandContext& context, const ParsedArguments& parsed) {
     const SetSearchOptions options = parsedOptions(parsed);
     return withDataFile<ArmourTables>(context, kGuardFileName, loadArmourTables, [&](const ArmourTables& tables) {
         SetSearchRun run(tables, options.query);
         run.wait();
-        const std::shared_ptr<const SetSearchResult> result = run.result();
         try {
-            if (options.countOnly) {
-                context.out << (result ? result->size() : 0) << '\n';
-            } else if (result) {
-                SetResultReader reader = inOrder(result, options.order).reader();
-                printSets(context.out, reader, options);
-            }
+            printAnswers(context.out, tables, run.result(), options);
         } catch (const Error& error) {
             return reportError(context.err, error);
+        } catch (const std::bad_alloc&) {
+            return reportError(context.err, Error(setSearchEndMessage(SetSearchEnd::OutOfMemory)));
+        } catch (const TooManySets&) {
+            return reportError(context.err, Error(setSearchEndMessage(SetSearchEnd::TooManySets)));
         }
         const QString failure = setSearchEndMessage(run.end());
         return failure.isEmpty() ? kExitOk : reportError(context.err, Error(failure));
@@ -184,7 +234,10 @@ CommandGroup setSearchCommands() {
                  "five names, defence, fire, water, thunder, dragon, price, the activated skills), from set K\n"
                  "(counted from 0) on, at most N of them, in loop order or by a sum (def, fire, water, thunder,\n"
                  "dragon highest first, price lowest first; ties in loop order; --reverse: backwards); or with\n"
-                 "--count only their number\n",
+                 "--count only their number, with --extra-skills the skills that could still be added (NAME, COUNT\n"
+                 "of sets, most first), with --piece-counts the sets each piece is in (SLOT, NAME, COUNT). Pieces\n"
+                 "of an excluded name are left out, only pieces of the names pinned to a slot are tried there,\n"
+                 "--max-rare leaves out rarer pieces; --torso-up judges by the armour evaluation's torso-up rule\n",
                  setSearch},
             }};
 }

@@ -8,6 +8,7 @@
 #include "core/side/item_list.h"
 #include "core/side/side_addresses.h"
 #include "core/text/count_text.h"
+#include "core/text/cp932.h"
 #include "core/text/integer_reader.h"
 
 #include <functional>
@@ -43,14 +44,6 @@ std::int32_t fieldValue(const std::string& argument) {
     return readIntegerField(argument);
 }
 
-// ComboBox6 offers the five slot captions and nothing else.
-QString slotArgument(const std::string& argument) {
-    for (const ArmourSlot slot : kArmourSlots)
-        if (utf8(slotCaption(slot)) == argument)
-            return text(argument);
-    throw UsageError{"unknown slot '" + argument + "'"};
-}
-
 ReportOption integerOption(const char* name, std::int32_t ArmourReportForm::*field) {
     return {{name, {{"N"}}}, [field](ReportArguments& arguments, const Values& values) {
                 arguments.form.*field = fieldValue(values[0]);
@@ -72,17 +65,10 @@ ReportOption rowOption(const char* name, const char* number,
             }};
 }
 
-std::vector<std::string> slotWords() {
-    std::vector<std::string> words;
-    for (const ArmourSlot slot : kArmourSlots)
-        words.push_back(utf8(slotCaption(slot)));
-    return words;
-}
-
 const std::vector<ReportOption>& reportOptions() {
     static const std::vector<ReportOption> options{
         {{"--slot", {{"", slotWords()}}},
-         [](ReportArguments& a, const Values& v) { a.form.Slot = slotArgument(v[0]); }},
+         [](ReportArguments& a, const Values& v) { a.form.Slot = fromCp932(slotCaption(slotArgument(v[0]))); }},
         {{"--name", {{"TEXT"}}}, [](ReportArguments& a, const Values& v) { a.form.Name = text(v[0]); }},
         integerOption("--def", &ArmourReportForm::Def),
         integerOption("--rare", &ArmourReportForm::Rare),

@@ -21,8 +21,10 @@ struct SearchLimits {
 // threads and by every lookup in its result; it refers to the tables, which must outlive it.
 class SearchSpace {
 public:
-    // Throws std::bad_alloc when the query needs more memory than it may take.
-    SearchSpace(const ArmourTables& tables, const SetSearchQuery& query, const SearchLimits& limits = {});
+    // Throws std::bad_alloc when the query needs more memory than it may take. An extra wish, where given, counts
+    // like the query's own.
+    SearchSpace(const ArmourTables& tables, const SetSearchQuery& query, const SearchLimits& limits = {},
+                const std::string* extraWish = nullptr);
     SearchSpace(const SearchSpace&) = delete;
     SearchSpace& operator=(const SearchSpace&) = delete;
 

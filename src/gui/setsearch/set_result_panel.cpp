@@ -2,11 +2,13 @@
 
 #include "core/setsearch/set_row.h"
 #include "core/text/count_text.h"
+#include "core/text/cp932.h"
 #include "gui/setsearch/result_saving.h"
 #include "gui/setsearch/set_result_source.h"
 #include "gui/setsearch/set_result_table_source.h"
 #include "gui/widgets/block_text_view.h"
 #include "gui/widgets/dialogs.h"
+#include "gui/widgets/name_items.h"
 #include "gui/widgets/row_table_view.h"
 
 #include <QCheckBox>
@@ -14,10 +16,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace trelkin {
@@ -58,18 +62,23 @@ std::uint64_t sizeOf(const ResultInOrder& shown) {
 } // namespace
 
 SetResultPanel::SetResultPanel(QWidget* parent) : QWidget(parent) {
-    // Made in the order Tab goes through them: the title's button, the views' tabs, the order beside them, the views.
+    // Made in the order Tab goes through them: the title's button, the order, the views' tabs, the views.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(makeTitle());
+    layout->addLayout(makeOrderRow());
+    m_withoutWishes = new QLabel(this);
+    m_withoutWishes->setObjectName(QStringLiteral("WithoutWishes"));
+    m_withoutWishes->setWordWrap(true);
+    m_withoutWishes->hide();
+    layout->addWidget(m_withoutWishes);
     m_views = new QTabWidget(this);
     m_views->setObjectName(QStringLiteral("SetResultViews"));
     m_views->setDocumentMode(true);
-    // The order's controls stand beside the views' tabs, so that the table keeps every line it can.
-    auto* orderControls = new QWidget(m_views);
-    orderControls->setLayout(makeOrderRow());
-    m_views->setCornerWidget(orderControls, Qt::TopRightCorner);
     makeViews();
+    // Every view needs no more room at the least than the table's header and a row.
+    for (int page = 0; page < m_views->count(); ++page)
+        m_views->widget(page)->setMinimumHeight(m_table->minimumSizeHint().height());
     layout->addWidget(m_views, 1);
     m_orderingTimer.setInterval(kOrderingPollMs);
     connect(&m_orderingTimer, &QTimer::timeout, this, &SetResultPanel::takeOrdering);
@@ -94,22 +103,23 @@ QLayout* SetResultPanel::makeTitle() {
 }
 
 QLayout* SetResultPanel::makeOrderRow() {
-    m_orderSelector = new QComboBox(m_views);
+    m_orderSelector = new QComboBox(this);
     m_orderSelector->setObjectName(QStringLiteral("SetResultOrder"));
     m_orderSelector->addItems(setOrderItems());
-    m_reverse = new QCheckBox(QStringLiteral("逆順"), m_views);
+    m_reverse = new QCheckBox(QStringLiteral("逆順"), this);
     m_reverse->setObjectName(QStringLiteral("SetResultReverse"));
     connect(m_orderSelector, &QComboBox::currentIndexChanged, this, [this](int item) {
         chooseOrder({SetOrderKey(std::max(0, item)), m_order.reversed});
     });
     connect(m_reverse, &QCheckBox::toggled, this, [this](bool reversed) { chooseOrder({m_order.key, reversed}); });
-    auto* label = new QLabel(QStringLiteral("並び順"), m_views);
+    auto* label = new QLabel(QStringLiteral("並び順"), this);
     label->setBuddy(m_orderSelector);
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label);
     row->addWidget(m_orderSelector);
     row->addWidget(m_reverse);
+    row->addStretch(1);
     return row;
 }
 
@@ -135,19 +145,102 @@ void SetResultPanel::makeViews() {
 
     m_memo2 = new ui::BlockTextView(this);
     m_memo2->setObjectName(QStringLiteral("Memo2"));
-    m_memo2->setMinimumHeight(m_table->minimumSizeHint().height()); // no taller than the table needs at least
     m_memo2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_memo2, &ui::BlockTextView::copyTooLarge, this, [this](std::uint64_t blocks, std::uint64_t characters) {
         offerSaving(ResultTextForm::Blocks, blocks, characters);
     });
     connect(m_memo2, &QWidget::customContextMenuRequested, this, &SetResultPanel::showMemoMenu);
 
+    m_extraSkills = new QListWidget(this);
+    m_extraSkills->setObjectName(QStringLiteral("ExtraSkillList"));
+    m_extraSkills->setToolTip(QStringLiteral("ダブルクリックかEnterで発動スキルに加えて検索し直します"));
+    connect(m_extraSkills, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { emit addWish(item->data(ui::kNameRole).toByteArray().toStdString()); });
+
     m_views->addTab(m_table, kTableTab);
     m_views->addTab(m_memo2, kTextTab);
+    m_views->addTab(m_extraSkills, QStringLiteral("追加スキル"));
+    m_views->addTab(makePieceView(), QStringLiteral("防具別"));
+}
+
+// A slot's pieces with the number of found sets each is in, most first.
+QWidget* SetResultPanel::makePieceView() {
+    auto* view = new QWidget(this);
+    m_pieceSlot = new QComboBox(view);
+    m_pieceSlot->setObjectName(QStringLiteral("SetPieceSlot"));
+    for (const ArmourSlot slot : kArmourSlots)
+        m_pieceSlot->addItem(fromCp932(slotCaption(slot)));
+    m_pieceCounts = new QListWidget(view);
+    m_pieceCounts->setObjectName(QStringLiteral("SetPieceCounts"));
+    connect(m_pieceSlot, &QComboBox::currentIndexChanged, this, &SetResultPanel::showPieceCounts);
+    auto* layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pieceSlot);
+    layout->addWidget(m_pieceCounts, 1);
+    return view;
+}
+
+void SetResultPanel::showInsights(const SearchInsights& insights) {
+    m_insights = insights;
+    m_extraSkills->clear();
+    for (const ExtraSkill& skill : insights.extraSkills) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1　%2").arg(fromCp932(skill.name), groupedCountText(skill.sets)), m_extraSkills);
+        item->setData(ui::kNameRole, QByteArray::fromStdString(skill.name));
+    }
+    showPieceCounts();
+    QStringList without;
+    for (const WithoutWish& wish : insights.withoutEachWish)
+        without << QStringLiteral("「%1」を外すと %2").arg(fromCp932(wish.wish), groupedCountText(wish.sets));
+    m_withoutWishes->setText(QStringLiteral("見つかりませんでした。") + without.join(QStringLiteral("、")));
+    m_withoutWishes->setVisible(!without.isEmpty());
+}
+
+void SetResultPanel::showPieceCounts() {
+    m_pieceCounts->clear();
+    if (!m_insights || !m_shown.result)
+        return;
+    const auto slot = std::size_t(std::max(0, m_pieceSlot->currentIndex()));
+    std::vector<PieceCount> pieces = m_insights->pieceCounts[slot];
+    std::stable_sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.sets > b.sets; });
+    const guard::TEquipmentDatas& table = m_shown.result->tables().slotTable(kArmourSlots[slot]);
+    for (const PieceCount& piece : pieces)
+        m_pieceCounts->addItem(
+            QStringLiteral("%1　%2").arg(fromCp932(table[piece.piece].Name), groupedCountText(piece.sets)));
+}
+
+// The number of sets a piece is in, as the insights counted it; empty until they have.
+QString SetResultPanel::piecesSets(ArmourSlot slot, std::uint32_t piece) const {
+    if (!m_insights)
+        return {};
+    for (const PieceCount& counted : m_insights->pieceCounts[slotIndex(slot)])
+        if (counted.piece == piece)
+            return QStringLiteral(" (%1のセット)").arg(groupedCountText(counted.sets));
+    return {};
+}
+
+// For each of the row's pieces: leave every piece of its name out of its slot, or try only those there.
+void SetResultPanel::addNarrowingActions(QMenu& menu, std::uint64_t row) {
+    const FoundSet set = m_tableSource->set(row);
+    const ArmourTables& tables = m_shown.result->tables();
+    for (const ArmourSlot slot : kArmourSlots) {
+        const std::uint32_t piece = set.Pieces[slotIndex(slot)];
+        const std::string name = tables.slotTable(slot)[piece].Name;
+        const QString caption = fromCp932(slotCaption(slot));
+        const QString shown = fromCp932(name) + piecesSets(slot, piece);
+        menu.addAction(QStringLiteral("この%1防具を除外: %2").arg(caption, shown), this,
+                       [this, slot, name] { emit excludePiece(slot, name); });
+        menu.addAction(QStringLiteral("この%1防具だけを使う: %2").arg(caption, shown), this,
+                       [this, slot, name] { emit pinPiece(slot, name); });
+    }
 }
 
 void SetResultPanel::clear() {
     m_ended = false;
+    m_insights.reset();
+    m_extraSkills->clear();
+    m_pieceCounts->clear();
+    m_withoutWishes->hide();
     m_ordering.reset();
     m_orderingTimer.stop();
     m_result.reset();
@@ -204,7 +297,7 @@ void SetResultPanel::applyOrder() {
         return showInOrder({m_result, nullptr, m_order.reversed});
     if (m_ordered && m_ordered->key() == m_order.key && &m_ordered->result() == m_result.get())
         return showInOrder({m_result, m_ordered, m_order.reversed});
-    m_ordering = std::make_unique<OrderingRun>(m_result, m_order.key);
+    m_ordering = startOrdering(m_result, m_order.key);
     if (m_ordering->waitFor(kOrderAtOnce))
         return takeOrdering();
     m_foundCount->setText(QStringLiteral("並べ替えています…"));
@@ -216,13 +309,13 @@ void SetResultPanel::takeOrdering() {
         return;
     m_orderingTimer.stop();
     const std::unique_ptr<OrderingRun> ordering = std::move(m_ordering);
-    if (!ordering->ordered()) {
+    if (!ordering->result()) {
         showCount();
         if (!ordering->failure().isEmpty())
             ui::showErrorBox(this, ordering->failure());
         return;
     }
-    m_ordered = ordering->ordered();
+    m_ordered = *ordering->result();
     showInOrder({m_result, m_ordered, m_order.reversed});
 }
 
@@ -265,6 +358,10 @@ void SetResultPanel::showTableMenu(const QPoint& at) {
                    [this, row] { sendRowToComposer(*row); })
         ->setEnabled(row.has_value());
     menu.addSeparator();
+    if (row && m_ended) {
+        addNarrowingActions(menu, *row);
+        menu.addSeparator();
+    }
     menu.addAction(QStringLiteral("コピー"), QKeySequence::Copy, m_table, &ui::RowTableView::copy)
         ->setEnabled(row.has_value());
     menu.addAction(QStringLiteral("すべて選択"), QKeySequence::SelectAll, m_table, &ui::RowTableView::selectAll);

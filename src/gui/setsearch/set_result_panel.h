@@ -3,6 +3,7 @@
 #include "core/data/armour_slot.h"
 #include "core/setsearch/ordering_run.h"
 #include "core/setsearch/result_text_file.h"
+#include "core/setsearch/search_insights.h"
 #include "core/setsearch/set_order.h"
 #include "core/setsearch/set_result_reader.h"
 
@@ -11,11 +12,14 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
+class QMenu;
 class QPushButton;
 class QTabWidget;
 
@@ -45,6 +49,9 @@ public:
     void showGrowing(std::shared_ptr<const SetSearchResult> result);
     // The search ended: the whole result, in the chosen order.
     void showEnded(std::shared_ptr<const SetSearchResult> result);
+    // What the ended search tells beyond its sets: the skills that could still be added, the pieces' counts, and
+    // where nothing was found what each wish left out would find.
+    void showInsights(const SearchInsights& insights);
 
     std::uint64_t foundCount() const;
     SetOrder order() const { return m_order; }
@@ -52,11 +59,20 @@ public:
 signals:
     // The five names of a set, head to leg, for the armour composer.
     void composeSet(const std::array<std::string, kArmourSlotCount>& names);
+    // The player narrows the search: every piece of the name left out of its slot, or only pieces of it tried there.
+    void excludePiece(ArmourSlot slot, const std::string& name);
+    void pinPiece(ArmourSlot slot, const std::string& name);
+    // The player chose a skill to add to the wishes.
+    void addWish(const std::string& name);
 
 private:
     QLayout* makeTitle();
     QLayout* makeOrderRow();
     void makeViews();
+    QWidget* makePieceView();
+    void showPieceCounts();
+    void addNarrowingActions(QMenu& menu, std::uint64_t row);
+    QString piecesSets(ArmourSlot slot, std::uint32_t piece) const;
     void chooseOrder(SetOrder order);
     void clickHeader(int column);
     void applyOrder();
@@ -82,6 +98,7 @@ private:
     QTimer m_orderingTimer;
     QPointer<ResultSaving> m_saving;
     std::shared_ptr<SetResultTableSource> m_tableSource;
+    std::optional<SearchInsights> m_insights;
 
     QLabel* m_foundCount = nullptr;
     QPushButton* m_saveButton = nullptr;
@@ -90,6 +107,10 @@ private:
     QTabWidget* m_views = nullptr;
     ui::RowTableView* m_table = nullptr;
     ui::BlockTextView* m_memo2 = nullptr;
+    QListWidget* m_extraSkills = nullptr;
+    QComboBox* m_pieceSlot = nullptr;
+    QListWidget* m_pieceCounts = nullptr;
+    QLabel* m_withoutWishes = nullptr;
 };
 
 } // namespace trelkin

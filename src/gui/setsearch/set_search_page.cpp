@@ -1,7 +1,9 @@
 #include "gui/setsearch/set_search_page.h"
 
 #include "core/armour/armour_selectors.h"
+#include "core/setsearch/search_insights.h"
 #include "core/setsearch/set_search_run.h"
+#include "gui/setsearch/narrowing_strip.h"
 #include "gui/setsearch/set_result_panel.h"
 #include "gui/widgets/dialogs.h"
 #include "gui/widgets/name_items.h"
@@ -14,9 +16,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace trelkin {
@@ -27,6 +31,9 @@ constexpr int kProgressIntervalMs = 40;
 constexpr int kProgressBarHeight = 6;
 // Narrow enough that the conditions fit beside the detail group at the window's smallest size.
 constexpr int kFieldWidth = 64;
+constexpr int kRareFieldWidth = 44;
+// The rarity limit's value when it is first ticked.
+constexpr int kStartMaxRare = 4;
 constexpr int kSelectorCharacters = 8;
 constexpr int kVisibleSkills = 20;
 // The inner boxes of the conditions sit close, so that the result keeps more lines at the window's smallest size.
@@ -79,20 +86,54 @@ SetSearchPage::SetSearchPage(QWidget* parent) : QWidget(parent) {
     m_conditionsToggle->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_conditionsToggle->setAutoRaise(true);
     m_conditionsToggle->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(m_conditionsToggle, &QToolButton::clicked, this, [this] { showConditions(m_conditions->isHidden()); });
+    connect(m_conditionsToggle, &QToolButton::clicked, this, [this] { showConditions(m_conditionsArea->isHidden()); });
     // Made in the order of the layout, which Tab follows: the conditions first, then the result, then "中止".
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_conditionsToggle);
-    layout->addWidget(makeConditions());
+    // Where the window is too low for the conditions and the result together, the conditions scroll; Tab scrolls
+    // the control it reaches into view.
+    m_conditionsArea = new QScrollArea(this);
+    m_conditionsArea->setObjectName(QStringLiteral("ConditionsArea"));
+    m_conditionsArea->setFrameShape(QFrame::NoFrame);
+    m_conditionsArea->setWidgetResizable(true);
+    m_conditionsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_conditionsArea->setWidget(makeConditions());
+    m_conditionsArea->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_conditionsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    layout->addWidget(m_conditionsArea);
+    m_narrowing = new NarrowingStrip(this);
+    connect(m_narrowing, &NarrowingStrip::removed, this, &SetSearchPage::removeNarrowing);
+    connect(m_narrowing, &NarrowingStrip::clearedAll, this, &SetSearchPage::clearNarrowing);
+    layout->addWidget(m_narrowing);
     m_results = new SetResultPanel(this);
     connect(m_results, &SetResultPanel::composeSet, this, &SetSearchPage::composeSet);
+    connect(m_results, &SetResultPanel::excludePiece, this, &SetSearchPage::excludePiece);
+    connect(m_results, &SetResultPanel::pinPiece, this, &SetSearchPage::pinPiece);
+    connect(m_results, &SetResultPanel::addWish, this, &SetSearchPage::addWish);
+    // The result takes what the conditions leave, down to its least; until the first search there is none.
+    m_results->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    m_results->setMinimumHeight(m_results->minimumSizeHint().height());
+    m_results->hide();
     layout->addWidget(m_results, 1);
+    layout->addStretch(0);
     layout->addWidget(makeProgressStrip());
     showConditions(true);
 
     m_progressTimer.setInterval(kProgressIntervalMs);
     connect(&m_progressTimer, &QTimer::timeout, this, &SetSearchPage::takeProgress);
+}
+
+// "レア度 [n] 以下", off at the start.
+QWidget* SetSearchPage::makeRareLimit(QWidget* parent) {
+    m_maxRare = new QCheckBox(QStringLiteral("レア度"), parent);
+    m_maxRare->setObjectName(QStringLiteral("SetSearchMaxRare"));
+    m_maxRareValue = new QSpinBox(parent);
+    m_maxRareValue->setObjectName(QStringLiteral("SetSearchMaxRareValue"));
+    m_maxRareValue->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    m_maxRareValue->setValue(kStartMaxRare);
+    m_maxRareValue->setFixedWidth(kRareFieldWidth);
+    return limitRow(m_maxRare, m_maxRareValue, QStringLiteral("以下"), parent);
 }
 
 SetSearchPage::~SetSearchPage() {
@@ -136,6 +177,10 @@ QGroupBox* SetSearchPage::makeConditions() {
         check->setChecked(true);
     otherRows->addWidget(limitRow(m_checkBox1, m_spinEdit3, QStringLiteral("以上"), other));
     otherRows->addWidget(limitRow(m_checkBox2, m_spinEdit4, QStringLiteral("以上"), other));
+    otherRows->addWidget(makeRareLimit(other));
+    m_torsoUp = new QCheckBox(QStringLiteral("胴系統倍加を計算する"), other);
+    m_torsoUp->setObjectName(QStringLiteral("SetSearchTorsoUp"));
+    otherRows->addWidget(m_torsoUp);
 
     m_button1 = new QPushButton(QStringLiteral("検索"), conditions);
 
@@ -143,8 +188,6 @@ QGroupBox* SetSearchPage::makeConditions() {
     m_button1->setObjectName(QStringLiteral("Button1"));
     connect(m_button1, &QPushButton::clicked, this, &SetSearchPage::Button1Click);
 
-    // The conditions keep their height; the result takes what is left.
-    conditions->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* grid = new QGridLayout(conditions);
     grid->setVerticalSpacing(kInnerBoxSpacing);
     grid->addWidget(skills, 0, 0, 2, 1);
@@ -181,7 +224,7 @@ QWidget* SetSearchPage::makeProgressStrip() {
 
 // Shown, the toggle offers to hide the conditions; hidden, it sums them up and offers to show them again.
 void SetSearchPage::showConditions(bool shown) {
-    m_conditions->setVisible(shown);
+    m_conditionsArea->setVisible(shown);
     m_conditionsToggle->setArrowType(shown ? Qt::DownArrow : Qt::RightArrow);
     m_conditionsToggle->setText(shown ? QStringLiteral("検索条件を隠す")
                                       : QStringLiteral("検索条件: %1").arg(conditionsSummary()));
@@ -199,6 +242,10 @@ QString SetSearchPage::conditionsSummary() const {
         parts << QStringLiteral("各%1以上").arg(m_spinEdit3->value());
     if (m_checkBox2->isChecked())
         parts << QStringLiteral("計%1以上").arg(m_spinEdit4->value());
+    if (m_maxRare->isChecked())
+        parts << QStringLiteral("レア度%1以下").arg(m_maxRareValue->value());
+    if (m_torsoUp->isChecked())
+        parts << QStringLiteral("胴系統倍加");
     return parts.join(QStringLiteral(" / "));
 }
 
@@ -217,6 +264,11 @@ SetSearchQuery SetSearchPage::queryFromInputs() const {
     query.wearerClass = classOfChoice(m_comboBox4->currentIndex());
     query.MinEachDef = m_checkBox1->isChecked() ? m_spinEdit3->value() : 0;
     query.MinTotalDef = m_checkBox2->isChecked() ? m_spinEdit4->value() : 0;
+    if (m_maxRare->isChecked())
+        query.MaxRare = m_maxRareValue->value();
+    query.TorsoUp = m_torsoUp->isChecked();
+    query.Excluded = m_narrowed.Excluded;
+    query.Pinned = m_narrowed.Pinned;
     return query;
 }
 
@@ -228,8 +280,11 @@ void SetSearchPage::Button1Click() {
     if (!SetSearchQuery::mayStart(query.WantedSkills, m_checkBox1->isChecked(), m_checkBox2->isChecked()))
         return;
     m_button2->show();
+    m_insights.reset();
     m_results->clear();
+    m_results->show();
     showConditions(false);
+    m_searched = query;
     m_run = std::make_unique<SetSearchRun>(*m_tables, query);
     const SetSearchProgress progress = m_run->progress();
     for (const ArmourSlot slot : kArmourSlots) {
@@ -244,13 +299,27 @@ std::uint64_t SetSearchPage::foundCount() const {
     return m_results->foundCount();
 }
 
-// The timer's look at the running search; nothing moves while the user is asked whether to stop it.
+// The timer's look at the running search, or at the insights worked out after it; nothing moves while the user is
+// asked whether to stop the search.
 void SetSearchPage::takeProgress() {
     if (m_confirming)
         return;
+    if (!m_run)
+        return takeInsights();
     if (m_run->isDone())
         return finishSearch();
     showProgress();
+}
+
+void SetSearchPage::takeInsights() {
+    if (!m_insights || !m_insights->waitFor(std::chrono::milliseconds(0)))
+        return;
+    m_progressTimer.stop();
+    const std::unique_ptr<InsightsRun> insights = std::move(m_insights);
+    if (insights->result())
+        m_results->showInsights(*insights->result());
+    else if (!insights->failure().isEmpty())
+        ui::showErrorBox(this, insights->failure());
 }
 
 void SetSearchPage::showProgress() {
@@ -266,8 +335,14 @@ void SetSearchPage::finishSearch() {
     m_run->wait();
     showProgress();
     const SetSearchEnd end = m_run->end();
-    if (const std::shared_ptr<const SetSearchResult> result = m_run->result())
+    if (const std::shared_ptr<const SetSearchResult> result = m_run->result()) {
         m_results->showEnded(result);
+        // The skills that could still be added and the pieces' counts, on the search's threads.
+        if (end == SetSearchEnd::Finished) {
+            m_insights = startInsights(result, m_searched, SetSearchRun::defaultThreads());
+            m_progressTimer.start();
+        }
+    }
     m_run.reset();
     m_button2->hide();
     if (end == SetSearchEnd::Finished)
@@ -292,7 +367,43 @@ void SetSearchPage::Button2Click() {
     finishSearch();
 }
 
+void SetSearchPage::excludePiece(ArmourSlot slot, const std::string& name) {
+    m_narrowed.Excluded[slotIndex(slot)].push_back(name);
+    searchAgain();
+}
+
+void SetSearchPage::pinPiece(ArmourSlot slot, const std::string& name) {
+    m_narrowed.Pinned[slotIndex(slot)].push_back(name);
+    searchAgain();
+}
+
+void SetSearchPage::removeNarrowing(ArmourSlot slot, const std::string& name, bool pinned) {
+    std::vector<std::string>& names = (pinned ? m_narrowed.Pinned : m_narrowed.Excluded)[slotIndex(slot)];
+    std::erase(names, name);
+    searchAgain();
+}
+
+void SetSearchPage::clearNarrowing() {
+    m_narrowed = {};
+    searchAgain();
+}
+
+void SetSearchPage::addWish(const std::string& name) {
+    const auto empty =
+        std::find_if(m_wanted.begin(), m_wanted.end(), [](const QComboBox* w) { return w->currentText().isEmpty(); });
+    if (empty != m_wanted.end() && ui::selectNameQuietly(*empty, name))
+        searchAgain();
+}
+
+// The narrowing changed: what is narrowed is shown, and the search runs again at once.
+void SetSearchPage::searchAgain() {
+    m_narrowing->show(queryFromInputs());
+    stopSearch();
+    Button1Click();
+}
+
 void SetSearchPage::stopSearch() {
+    m_insights.reset();
     if (!isSearching())
         return;
     m_run->stop();

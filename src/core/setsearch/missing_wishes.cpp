@@ -1,0 +1,26 @@
+#include "core/setsearch/missing_wishes.h"
+
+#include "core/setsearch/set_count.h"
+
+#include <algorithm>
+
+namespace trelkin {
+
+std::vector<WithoutWish> countWithoutEachWish(const ArmourTables& tables, const SetSearchQuery& query,
+                                              SetSearchControl& control) {
+    std::vector<WithoutWish> counts;
+    for (const std::string& wish : query.WantedSkills) {
+        const bool counted =
+            std::any_of(counts.begin(), counts.end(), [&](const WithoutWish& w) { return w.wish == wish; });
+        if (wish.empty() || counted)
+            continue;
+        SetSearchQuery without = query;
+        for (std::string& wanted : without.WantedSkills)
+            if (wanted == wish)
+                wanted.clear();
+        counts.push_back({wish, countSets(tables, without, control)});
+    }
+    return counts;
+}
+
+} // namespace trelkin
