@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 #include <QToolTip>
 #include <QTreeView>
 #include <cmath>
@@ -119,6 +120,10 @@ TEST_F(KeyboardTest, TheSetSearchTabsThroughTheConditionsFirstThenTheResult) {
     form().pages()->setCurrentIndex(1);
     constexpr int kSetSearchPage = 3;
     find<ui::FlatButtonPages>("PageControl3")->setCurrentIndex(kSetSearchPage);
+    find<QComboBox>("ComboBox1")->setCurrentIndex(1);
+    find<QPushButton>("Button1")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_dialogs.informations.isEmpty(); }, 10000));
+    find<QToolButton>("ConditionsToggle")->click(); // the conditions folded away for the result; back again
     const QStringList chain = tabChain(1);
     for (const char* control : {"ConditionsToggle", "ComboBox1", "ComboBox4", "Button1", "SpinEdit4", "SetResultOrder",
                                 "SetResultReverse", "SetResultTable"})

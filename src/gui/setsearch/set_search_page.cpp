@@ -96,6 +96,7 @@ SetSearchPage::SetSearchPage(QWidget* parent) : QWidget(parent) {
     m_conditionsArea = new QScrollArea(this);
     m_conditionsArea->setObjectName(QStringLiteral("ConditionsArea"));
     m_conditionsArea->setFrameShape(QFrame::NoFrame);
+    m_conditionsArea->setFocusPolicy(Qt::NoFocus); // Tab goes to the conditions themselves
     m_conditionsArea->setWidgetResizable(true);
     m_conditionsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_conditionsArea->setWidget(makeConditions());
