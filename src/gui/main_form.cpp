@@ -75,7 +75,11 @@ void TMainForm::buildPages() {
     QWidget::setTabOrder(m_pageControlMain->tabBar(), m_panel1);
 }
 
-TMainForm::~TMainForm() = default;
+// The pages are destroyed after the tables, so no background work may outlive this body.
+TMainForm::~TMainForm() {
+    if (m_setSearchPage)
+        m_setSearchPage->stopSearch();
+}
 
 void TMainForm::buildEveryPage() {
     m_combinationPage->buildEveryPage();

@@ -97,7 +97,10 @@ private:
         piece.Water = value(-5, 5);
         piece.Thunder = value(-5, 5);
         piece.Dragon = value(-5, 5);
-        piece.Production = value(0, 9) * 100;
+        // Prices come in hundreds, but the extremes stay as they are.
+        constexpr int kPriceStep = 100;
+        const int price = value(0, 9);
+        piece.Production = price >= 0 && price <= 9 ? price * kPriceStep : price;
         piece.Male = pick(0, 3) > 0;
         piece.Female = pick(0, 3) > 0;
         piece.Swordsman = pick(0, 3) > 0;

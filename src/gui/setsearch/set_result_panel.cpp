@@ -241,8 +241,7 @@ void SetResultPanel::clear() {
     m_extraSkills->clear();
     m_pieceCounts->clear();
     m_withoutWishes->hide();
-    m_ordering.reset();
-    m_orderingTimer.stop();
+    stopWork();
     m_result.reset();
     m_ordered.reset();
     showInOrder({});
@@ -288,9 +287,13 @@ void SetResultPanel::clickHeader(int column) {
         chooseOrder({*key, *key == m_order.key && !m_order.reversed});
 }
 
-void SetResultPanel::applyOrder() {
+void SetResultPanel::stopWork() {
     m_ordering.reset();
     m_orderingTimer.stop();
+}
+
+void SetResultPanel::applyOrder() {
+    stopWork();
     if (!m_result)
         return;
     if (m_order.key == SetOrderKey::Loop)

@@ -52,6 +52,8 @@ public:
     // What the ended search tells beyond its sets: the skills that could still be added, the pieces' counts, and
     // where nothing was found what each wish left out would find.
     void showInsights(const SearchInsights& insights);
+    // Stops ordering the result in the background; what is shown stays.
+    void stopWork();
 
     std::uint64_t foundCount() const;
     SetOrder order() const { return m_order; }

@@ -405,6 +405,7 @@ void SetSearchPage::searchAgain() {
 
 void SetSearchPage::stopSearch() {
     m_insights.reset();
+    m_results->stopWork();
     if (!isSearching())
         return;
     m_run->stop();
