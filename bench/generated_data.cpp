@@ -77,12 +77,23 @@ QString gameDataDirectory() {
     return QStringLiteral(TRELKIN_GAME_DATA_DIR);
 }
 
+namespace {
+
+ArmourTables armourIn(const QString& directory) {
+    ArmourTables loaded;
+    loadArmourTables(dataFilePathIn(directory, kGuardFileName), loaded);
+    return loaded;
+}
+
+} // namespace
+
 const ArmourTables& gameArmour() {
-    static const ArmourTables tables = [] {
-        ArmourTables loaded;
-        loadArmourTables(dataFilePathIn(gameDataDirectory(), kGuardFileName), loaded);
-        return loaded;
-    }();
+    static const ArmourTables tables = armourIn(gameDataDirectory());
+    return tables;
+}
+
+const ArmourTables& diverseArmour() {
+    static const ArmourTables tables = armourIn(QStringLiteral(TRELKIN_DIVERSE_DATA_DIR));
     return tables;
 }
 

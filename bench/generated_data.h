@@ -22,4 +22,8 @@ const ArmourTables& generatedArmour();
 QString gameDataDirectory();
 const ArmourTables& gameArmour();
 
+// Armour of that size whose pieces rarely count alike (trelkin-datagen --diverse): each piece its own defence and
+// three skills of ten systems, the set search's hardest counting.
+const ArmourTables& diverseArmour();
+
 } // namespace trelkin::bench

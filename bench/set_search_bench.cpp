@@ -2,6 +2,8 @@
 // find one block's text anywhere in the result, how soon a stop takes effect, and, where the literal search can
 // finish, whether every block is the same. Prints one table row per data set and query.
 #include "bench/generated_data.h"
+#include "core/setsearch/extra_skills.h"
+#include "core/setsearch/piece_counts.h"
 #include "core/setsearch/set_block.h"
 #include "core/setsearch/set_result_reader.h"
 #include "core/setsearch/set_search_run.h"
@@ -103,6 +105,31 @@ void run(const Case& c) {
                 result->itemCount() * (sizeof(std::uint64_t) + 1));
 }
 
+// What a player does next with a result: leave the first set's head out and search again, ask for the skills that
+// could still be added, and for the sets each piece is in.
+void runFollowUps(const Case& c) {
+    SetSearchRun search(*c.tables, c.settings, kThreads);
+    search.wait();
+    const std::shared_ptr<const SetSearchResult> result = search.result();
+    std::string withoutHead = "-";
+    if (result->size() > 0) {
+        SetSearchQuery narrowed = c.settings;
+        const std::uint32_t head = SetResultReader(*result).at(0).Pieces[0];
+        narrowed.Excluded[0].push_back(c.tables->HeadDatas[head].Name);
+        withoutHead = std::to_string(seconds([&] {
+            SetSearchRun again(*c.tables, narrowed, kThreads);
+            again.wait();
+        }));
+    }
+    SetSearchControl control;
+    std::size_t extraCount = 0;
+    const double extra =
+        seconds([&] { extraCount = countExtraSkills(*c.tables, c.settings, control, kThreads).size(); });
+    const double pieces = seconds([&] { countPieces(result); });
+    std::printf("| %s | %s | %s | %.4f (%zu skills) | %.4f |\n", c.data, c.query, withoutHead.c_str(), extra,
+                extraCount, pieces);
+}
+
 SetSearchQuery wishing(std::initializer_list<const char*> skills, std::int32_t minEach, std::int32_t minTotal) {
     SetSearchQuery query;
     size_t i = 0;
@@ -122,6 +149,7 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const ArmourTables& demo = demoArmour();
     const ArmourTables& game = gameArmour();
+    const ArmourTables& diverse = diverseArmour();
     const std::vector<Case> cases{
         {"demo", "three common skills, each 20", &demo, wishing({"採取UP", "回避性能UP", "耐暑+1"}, 20, 75)},
         {"demo", "one rare skill", &demo, wishing({"心眼UP【小】"}, 15, 75)},
@@ -132,11 +160,20 @@ int main(int argc, char** argv) {
         {"game", "one common skill", &game, wishing({"回避性能UP"}, 15, 75)},
         {"game", "three common skills", &game, wishing({"採取UP", "回避性能UP", "耐暑+1"}, 15, 75)},
         {"game", "no skill, no limits", &game, wishing({}, 0, 0)},
+        {"diverse", "three wishes of three systems, no limits", &diverse,
+         wishing({"攻撃力+1", "防御力UP【小】", "体力UP"}, 0, 0)},
+        {"diverse", "three wishes of three systems, each 15, total 75", &diverse,
+         wishing({"攻撃力+1", "防御力UP【小】", "体力UP"}, 15, 75)},
+        {"diverse", "one wish", &diverse, wishing({"攻撃力+1"}, 15, 75)},
     };
     std::printf("| data | query | sets formed | sets found | count s | literal s | same text | first block us |"
                 " middle block us | last block us | stop ms | result bytes |\n"
                 "|---|---|---|---|---|---|---|---|---|---|---|---|\n");
     for (const Case& c : cases)
         run(c);
+    std::printf("\n| data | query | search without the first set's head s | extra skills s | piece counts s |\n"
+                "|---|---|---|---|---|\n");
+    for (const Case& c : cases)
+        runFollowUps(c);
     return 0;
 }
