@@ -66,6 +66,13 @@ std::vector<std::string> extraSkillCandidates(const guard::TSkillDatas& skills, 
 
 std::vector<ExtraSkill> countExtraSkills(const ArmourTables& tables, const SetSearchQuery& query,
                                          SetSearchControl& control, unsigned threads) {
+    // No set found, no skill to add: one count instead of one per candidate. A stopped count says so even where
+    // nothing was there to count.
+    const std::uint64_t found = countSets(tables, query, control);
+    if (control.cancelRequested())
+        throw SearchStopped{};
+    if (found == 0)
+        return {};
     const std::vector<std::string> names = extraSkillCandidates(tables.SkillDatas, query);
     std::vector<ExtraSkill> counted(names.size());
     onThreads(names.size(), threads, control, [&](std::size_t index) {

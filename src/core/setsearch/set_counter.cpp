@@ -9,8 +9,9 @@
 namespace trelkin {
 namespace {
 
-// Memory a memo may take, per level and counter.
-constexpr std::size_t kMemoBytes = std::size_t(2) << 20;
+// Memory a memo may take, per level and counter: enough that counting four systems of armour whose pieces rarely
+// count alike does not empty it again and again.
+constexpr std::size_t kMemoBytes = std::size_t(8) << 20;
 constexpr std::size_t kFewestMemoEntries = 64;
 
 } // namespace
