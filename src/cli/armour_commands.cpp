@@ -139,8 +139,8 @@ std::vector<std::string> searchSlotWords() {
     return words;
 }
 
-std::vector<OptionSpec> slotNameOptions() {
-    std::vector<OptionSpec> options;
+std::vector<CommandOption> slotNameOptions() {
+    std::vector<CommandOption> options;
     for (const char* option : kSlotOptions)
         options.push_back({option, {{"NAME"}}});
     return options;

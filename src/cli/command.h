@@ -35,7 +35,7 @@ struct OptionValue {
 
 // An option a command takes: its name ("--skill"), the values that follow it (none for a flag), and whether it
 // may be given more than once.
-struct OptionSpec {
+struct CommandOption {
     std::string name;
     std::vector<OptionValue> values = {};
     bool repeatable = false;
@@ -49,12 +49,37 @@ struct ParsedArguments {
     bool has(const std::string& name) const;
 };
 
+// An option together with what it sets in the arguments a command gathers.
+template <typename Gathered> struct AppliedOption {
+    CommandOption option;
+    std::function<void(Gathered&, const std::vector<std::string>& values)> apply;
+};
+
+// The options alone, for the command's record.
+template <typename Gathered>
+std::vector<CommandOption> describedOptions(const std::vector<AppliedOption<Gathered>>& applied) {
+    std::vector<CommandOption> options;
+    for (const AppliedOption<Gathered>& option : applied)
+        options.push_back(option.option);
+    return options;
+}
+
+// Applies the parsed options, in the order given, to `gathered`.
+template <typename Gathered>
+void applyOptions(const ParsedArguments& parsed, const std::vector<AppliedOption<Gathered>>& applied,
+                  Gathered& gathered) {
+    for (const auto& [name, values] : parsed.options)
+        for (const AppliedOption<Gathered>& option : applied)
+            if (option.option.name == name)
+                option.apply(gathered, values);
+}
+
 // One command of trelkin-cli, described once: the parser, the usage text, the completion and the manual all
 // follow this record.
 struct Command {
     std::string name;
     std::vector<std::string> positionals; // the placeholders of its positional arguments, in order
-    std::vector<OptionSpec> options;
+    std::vector<CommandOption> options;
     bool exactlyOneOption = false; // one of the options must be given, and only one
     std::string description;       // what it prints, as the usage explains it; lines end in '\n'
     std::function<int(CommandContext&, const ParsedArguments&)> run;

@@ -19,14 +19,14 @@ std::string valueText(const OptionValue& value) {
     return joined(choices, "|");
 }
 
-std::string optionText(const OptionSpec& option) {
+std::string optionText(const CommandOption& option) {
     std::string text = option.name;
     for (const OptionValue& value : option.values)
         text += ' ' + valueText(value);
     return text;
 }
 
-std::string valuesNeeded(const OptionSpec& option) {
+std::string valuesNeeded(const CommandOption& option) {
     return option.name + (option.values.size() == 1 ? " needs a value"
                                                     : " needs " + std::to_string(option.values.size()) + " values");
 }
@@ -41,7 +41,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments, const 
             continue;
         }
         const auto option = std::find_if(command.options.begin(), command.options.end(),
-                                         [&](const OptionSpec& known) { return known.name == arguments[i]; });
+                                         [&](const CommandOption& known) { return known.name == arguments[i]; });
         if (option == command.options.end())
             throw UsageError{"unknown option '" + arguments[i] + "'"};
         const std::size_t valueCount = option->values.size();
@@ -61,7 +61,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments, const 
 std::string synopsis(const Command& command) {
     std::vector<std::string> parts{command.name};
     std::vector<std::string> options;
-    for (const OptionSpec& option : command.options)
+    for (const CommandOption& option : command.options)
         options.push_back(command.exactlyOneOption ? optionText(option)
                                                    : '[' + optionText(option) + ']' + (option.repeatable ? "..." : ""));
     if (!options.empty())

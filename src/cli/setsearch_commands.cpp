@@ -2,6 +2,7 @@
 
 #include "cli/cli_output.h"
 #include "core/setsearch/extra_skills.h"
+#include "core/setsearch/missing_wishes.h"
 #include "core/setsearch/ordering_run.h"
 #include "core/setsearch/piece_counts.h"
 #include "core/setsearch/set_result_reader.h"
@@ -38,11 +39,7 @@ struct SetSearchOptions {
 
 using Values = std::vector<std::string>;
 
-// An option of the command and what it sets.
-struct SearchOption {
-    OptionSpec spec;
-    std::function<void(SetSearchOptions&, const Values&)> apply;
-};
+using SearchOption = AppliedOption<SetSearchOptions>;
 
 std::optional<std::int32_t> defenceLimit(const std::string& value) {
     if (value == "off")
@@ -108,11 +105,11 @@ const std::vector<SearchOption>& searchOptions() {
         {{"--min-total", {defence}}, [](SetSearchOptions& o, const Values& v) { o.totalDef = defenceLimit(v[0]); }},
         {{"--exclude", {{"", slotWords()}, {"NAME"}}, true},
          [](SetSearchOptions& o, const Values& v) {
-             o.query.Excluded[slotIndex(slotArgument(v[0]))].push_back(cp932Argument(v[1]));
+             addNarrowing(o.query, slotArgument(v[0]), cp932Argument(v[1]), false);
          }},
         {{"--pin", {{"", slotWords()}, {"NAME"}}, true},
          [](SetSearchOptions& o, const Values& v) {
-             o.query.Pinned[slotIndex(slotArgument(v[0]))].push_back(cp932Argument(v[1]));
+             addNarrowing(o.query, slotArgument(v[0]), cp932Argument(v[1]), true);
          }},
         {{"--max-rare", {{"N"}}}, [](SetSearchOptions& o, const Values& v) { o.query.MaxRare = rareArgument(v[0]); }},
         {{"--torso-up"}, [](SetSearchOptions& o, const Values&) { o.query.TorsoUp = true; }},
@@ -131,10 +128,7 @@ const std::vector<SearchOption>& searchOptions() {
 
 SetSearchOptions parsedOptions(const ParsedArguments& parsed) {
     SetSearchOptions options;
-    for (const auto& [name, values] : parsed.options)
-        for (const SearchOption& option : searchOptions())
-            if (option.spec.name == name)
-                option.apply(options, values);
+    applyOptions(parsed, searchOptions(), options);
     if (!SetSearchQuery::mayStart(options.query.WantedSkills, options.eachDef.has_value(),
                                   options.totalDef.has_value()))
         throw UsageError{"nothing to search for: give a --skill, or a --min-each or --min-total that is not off"};
@@ -181,6 +175,14 @@ void printPieceCounts(std::ostream& out, const std::shared_ptr<const SetSearchRe
                 << piece.sets << '\n';
 }
 
+// Where nothing was found, what each wish left out would find, as the page says it.
+void printWithoutEachWish(std::ostream& err, const ArmourTables& tables, const SetSearchQuery& query) {
+    SetSearchControl control;
+    const QString text = withoutWishesText(countWithoutEachWish(tables, query, control));
+    if (!text.isEmpty())
+        err << text.toStdString() << '\n';
+}
+
 void printAnswers(std::ostream& out, const ArmourTables& tables, const std::shared_ptr<const SetSearchResult>& result,
                   const SetSearchOptions& options) {
     if (options.countOnly)
@@ -202,6 +204,8 @@ int setSearch(CommandContext& context, const ParsedArguments& parsed) {
         run.wait();
         try {
             printAnswers(context.out, tables, run.result(), options);
+            if (run.end() == SetSearchEnd::Finished && (!run.result() || run.result()->size() == 0))
+                printWithoutEachWish(context.err, tables, options.query);
         } catch (const Error& error) {
             return reportError(context.err, error);
         } catch (const std::bad_alloc&) {
@@ -214,13 +218,6 @@ int setSearch(CommandContext& context, const ParsedArguments& parsed) {
     });
 }
 
-std::vector<OptionSpec> searchOptionSpecs() {
-    std::vector<OptionSpec> specs;
-    for (const SearchOption& option : searchOptions())
-        specs.push_back(option.spec);
-    return specs;
-}
-
 } // namespace
 
 CommandGroup setSearchCommands() {
@@ -228,7 +225,7 @@ CommandGroup setSearchCommands() {
             {
                 {"set-search",
                  {},
-                 searchOptionSpecs(),
+                 describedOptions(searchOptions()),
                  false,
                  "the result blocks of every matching set, or with --table one tab-separated line per set (the\n"
                  "five names, defence, fire, water, thunder, dragon, price, the activated skills), from set K\n"
@@ -237,7 +234,8 @@ CommandGroup setSearchCommands() {
                  "--count only their number, with --extra-skills the skills that could still be added (NAME, COUNT\n"
                  "of sets, most first), with --piece-counts the sets each piece is in (SLOT, NAME, COUNT). Pieces\n"
                  "of an excluded name are left out, only pieces of the names pinned to a slot are tried there,\n"
-                 "--max-rare leaves out rarer pieces; --torso-up judges by the armour evaluation's torso-up rule\n",
+                 "--max-rare leaves out rarer pieces; --torso-up judges by the armour evaluation's torso-up rule.\n"
+                 "Where nothing is found, standard error tells what each wish left out would find\n",
                  setSearch},
             }};
 }

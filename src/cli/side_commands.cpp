@@ -27,13 +27,7 @@ struct ReportArguments {
     size_t skillRows = 0;
 };
 
-using ApplyOption = std::function<void(ReportArguments&, const Values&)>;
-
-// An option of the report and what it fills in.
-struct ReportOption {
-    OptionSpec spec;
-    ApplyOption apply;
-};
+using ReportOption = AppliedOption<ReportArguments>;
 
 QString text(const std::string& argument) {
     return QString::fromStdString(argument);
@@ -89,10 +83,7 @@ const std::vector<ReportOption>& reportOptions() {
 
 ArmourReportForm reportForm(const ParsedArguments& parsed) {
     ReportArguments arguments;
-    for (const auto& [name, values] : parsed.options)
-        for (const ReportOption& option : reportOptions())
-            if (option.spec.name == name)
-                option.apply(arguments, values);
+    applyOptions(parsed, reportOptions(), arguments);
     return arguments.form;
 }
 
@@ -142,13 +133,6 @@ int report(CommandContext& context, const ParsedArguments& parsed) {
     return kExitOk;
 }
 
-std::vector<OptionSpec> reportOptionSpecs() {
-    std::vector<OptionSpec> specs;
-    for (const ReportOption& option : reportOptions())
-        specs.push_back(option.spec);
-    return specs;
-}
-
 } // namespace
 
 CommandGroup sideCommands() {
@@ -171,7 +155,7 @@ CommandGroup sideCommands() {
                  lint},
                 {"report",
                  {},
-                 reportOptionSpecs(),
+                 describedOptions(reportOptions()),
                  false,
                  "(up to five of each --material and --skill) the report's body, its mailto URL as\n"
                  "composed, and the URL as handed to the desktop (percent-encoded UTF-8); no data file is read\n",

@@ -29,7 +29,7 @@ std::vector<const cli::Command*> everyCommand() {
 
 QStringList optionNames(const cli::Command& command) {
     QStringList names;
-    for (const cli::OptionSpec& option : command.options)
+    for (const cli::CommandOption& option : command.options)
         names << QString::fromStdString(option.name);
     names.sort();
     return names;
@@ -80,7 +80,7 @@ TEST(CommandDescriptionTest, TheCompletionOffersEveryCommandAndExactlyItsOptions
 TEST(CommandDescriptionTest, TheCompletionOffersTheFixedWordsOfEveryOption) {
     const QString script = fileText(TRELKIN_COMPLETION_FILE);
     for (const cli::Command* command : everyCommand())
-        for (const cli::OptionSpec& option : command->options)
+        for (const cli::CommandOption& option : command->options)
             for (const cli::OptionValue& value : option.values) {
                 if (value.words.empty())
                     continue;

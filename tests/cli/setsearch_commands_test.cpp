@@ -5,6 +5,7 @@
 #include "support/cli_run.h"
 #include "support/scrambled_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace trelkin {
@@ -149,6 +150,34 @@ TEST_F(SetSearchCommandTest, RefusesWhatIsNoChoiceOrNoCount) {
         EXPECT_EQ(refused.status, 2) << arguments.front();
         EXPECT_EQ(refused.out, "") << arguments.front();
     }
+}
+
+TEST_F(SetSearchCommandTest, NarrowsTheSearchAndTellsWhatElseFits) {
+    SetSearchQuery query;
+    query.WantedSkills[0] = toCp932(QStringLiteral("回避性能UP"));
+    const std::size_t all = literalBlocks(query).size();
+    query.Excluded[0] = {toCp932(QStringLiteral("防具2"))};
+    const std::string withoutHead2 = std::to_string(literalBlocks(query).size()) + "\n";
+    EXPECT_EQ(run({"--skill", "回避性能UP", "--exclude", "頭", "防具2", "--count"}).out, withoutHead2);
+    query.Excluded[0].clear();
+    query.Pinned[0] = {toCp932(QStringLiteral("防具2"))};
+    EXPECT_EQ(run({"--skill", "回避性能UP", "--pin", "頭", "防具2", "--pin", "頭", "防具2", "--count"}).out,
+              std::to_string(literalBlocks(query).size()) + "\n")
+        << "a name pinned twice counts once";
+
+    EXPECT_EQ(run({"--extra-skills"}).out, "回避性能UP\t" + std::to_string(all) + "\n");
+    EXPECT_EQ(run({"--skill", "回避性能UP", "--extra-skills"}).out, "") << "a wished skill is no extra";
+    const std::string counts = run({"--skill", "回避性能UP", "--piece-counts"}).out;
+    EXPECT_TRUE(counts.starts_with("頭\t防具")) << counts;
+    EXPECT_EQ(std::count(counts.begin(), counts.end(), '\n'), 15) << "every piece of the five slots is in a set";
+
+    // The pieces without points: no set has the skill, one set has none of it.
+    const testing::CliRun nothing =
+        run({"--skill", "回避性能UP", "--pin", "頭", "防具0", "--pin", "胴", "防具3", "--pin", "腕", "防具6", "--pin",
+             "腰", "防具9", "--pin", "脚", "防具12", "--count"});
+    EXPECT_EQ(nothing.status, 0);
+    EXPECT_EQ(nothing.out, "0\n");
+    EXPECT_EQ(nothing.err, "見つかりませんでした。「回避性能UP」を外すと 1件\n");
 }
 
 } // namespace

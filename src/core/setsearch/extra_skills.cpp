@@ -1,14 +1,15 @@
 #include "core/setsearch/extra_skills.h"
 
 #include "core/armour/evaluation.h"
+#include "core/setsearch/most_first.h"
 #include "core/setsearch/set_count.h"
 #include "core/setsearch/set_counter.h"
+#include "core/util/thread_share.h"
 
 #include <algorithm>
 #include <atomic>
 #include <exception>
 #include <mutex>
-#include <thread>
 
 namespace trelkin {
 namespace {
@@ -36,16 +37,7 @@ template <typename Count> void onThreads(std::size_t size, unsigned threads, Set
             control.requestCancel();
         }
     };
-    {
-        std::vector<std::jthread> helpers;
-        try {
-            for (unsigned i = 1; i < std::max(1u, threads); ++i)
-                helpers.emplace_back(work);
-        } catch (const std::system_error&) {
-            // The threads that did start, this one among them, share the work.
-        }
-        work();
-    }
+    shareAmongThreads(threads, work);
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -81,8 +73,7 @@ std::vector<ExtraSkill> countExtraSkills(const ArmourTables& tables, const SetSe
     if (control.cancelRequested())
         throw SearchStopped{};
     std::erase_if(counted, [](const ExtraSkill& skill) { return skill.sets == 0; });
-    std::stable_sort(counted.begin(), counted.end(),
-                     [](const ExtraSkill& a, const ExtraSkill& b) { return a.sets > b.sets; });
+    sortMostFirst(counted);
     return counted;
 }
 

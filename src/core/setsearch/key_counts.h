@@ -36,6 +36,8 @@ class KeyCountsBuilder {
 public:
     // The values to come lie in [low, high] (as 64-bit numbers), or anywhere when `bounded` is false.
     KeyCountsBuilder(bool bounded, std::int64_t low, std::int64_t high);
+    // The values to come may lie anywhere.
+    KeyCountsBuilder() : KeyCountsBuilder(false, 0, 0) {}
 
     void add(std::int32_t value, std::uint64_t count);
     // Adds every entry of `counts`, each value moved by `shift` (a 32-bit wrapping sum), every count multiplied

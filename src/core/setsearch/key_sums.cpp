@@ -5,7 +5,6 @@
 #include "core/setsearch/sum_key.h"
 #include "core/util/wrapping.h"
 
-#include <algorithm>
 #include <new>
 #include <unordered_map>
 
@@ -15,16 +14,11 @@ namespace {
 constexpr std::int32_t kNoState = -1;
 
 // The item keys of one prefix state, as counts per key sum.
-std::vector<KeyCounts::Entry> countedKeys(std::vector<std::int32_t>& keys) {
-    std::sort(keys.begin(), keys.end());
-    std::vector<KeyCounts::Entry> counted;
-    for (const std::int32_t key : keys) {
-        if (!counted.empty() && counted.back().first == key)
-            ++counted.back().second;
-        else
-            counted.emplace_back(key, 1);
-    }
-    return counted;
+KeyCounts countedKeys(const std::vector<std::int32_t>& keys) {
+    KeyCountsBuilder counted;
+    for (const std::int32_t key : keys)
+        counted.add(key, 1);
+    return counted.take();
 }
 
 } // namespace
@@ -83,12 +77,14 @@ std::vector<std::vector<std::int32_t>> KeySums::countItems(KeySumCounter& counte
 
 // Every set's key sum is its item's plus its completion's: the counts of each state's completions, moved by each of
 // its items' sums.
-void KeySums::addUp(std::vector<std::vector<std::int32_t>> prefixKeys) {
+void KeySums::addUp(const std::vector<std::vector<std::int32_t>>& prefixKeys) {
     const CandidateKeys& keys = m_keySpace->keys();
     KeyCountsBuilder builder(keys.bounded(), keys.lowFrom(0), keys.highFrom(0));
-    for (std::size_t state = 0; state < m_states.size(); ++state)
-        for (const auto& [key, items] : countedKeys(prefixKeys[state]))
-            builder.addShifted(*m_states[state], key, items);
+    for (std::size_t state = 0; state < m_states.size(); ++state) {
+        const KeyCounts items = countedKeys(prefixKeys[state]);
+        for (const auto& [key, count] : items.entries())
+            builder.addShifted(*m_states[state], key, count);
+    }
     m_total = builder.take();
 }
 

@@ -38,7 +38,7 @@ public:
 
 private:
     std::vector<std::vector<std::int32_t>> countItems(KeySumCounter& counter, SetSearchControl* control);
-    void addUp(std::vector<std::vector<std::int32_t>> prefixKeys);
+    void addUp(const std::vector<std::vector<std::int32_t>>& prefixKeys);
 
     std::shared_ptr<const SetSearchResult> m_result;
     std::unique_ptr<const KeySpace> m_keySpace;

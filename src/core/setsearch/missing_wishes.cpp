@@ -1,7 +1,10 @@
 #include "core/setsearch/missing_wishes.h"
 
 #include "core/setsearch/set_count.h"
+#include "core/text/count_text.h"
+#include "core/text/cp932.h"
 
+#include <QStringList>
 #include <algorithm>
 
 namespace trelkin {
@@ -21,6 +24,15 @@ std::vector<WithoutWish> countWithoutEachWish(const ArmourTables& tables, const 
         counts.push_back({wish, countSets(tables, without, control)});
     }
     return counts;
+}
+
+QString withoutWishesText(const std::vector<WithoutWish>& counts) {
+    if (counts.empty())
+        return {};
+    QStringList without;
+    for (const WithoutWish& wish : counts)
+        without << QStringLiteral("「%1」を外すと %2").arg(fromCp932(wish.wish), groupedCountText(wish.sets));
+    return QStringLiteral("見つかりませんでした。") + without.join(QStringLiteral("、"));
 }
 
 } // namespace trelkin

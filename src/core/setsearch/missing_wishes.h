@@ -4,6 +4,7 @@
 #include "core/setsearch/set_search_control.h"
 #include "core/setsearch/set_search_query.h"
 
+#include <QString>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,5 +24,9 @@ struct WithoutWish {
 // TooManySets, and std::bad_alloc.
 std::vector<WithoutWish> countWithoutEachWish(const ArmourTables& tables, const SetSearchQuery& query,
                                               SetSearchControl& control);
+
+// What is said where nothing was found: "見つかりませんでした。「A」を外すと 1,234件、「B」を外すと 0件"; empty
+// where no wish was left out.
+QString withoutWishesText(const std::vector<WithoutWish>& counts);
 
 } // namespace trelkin

@@ -64,22 +64,16 @@ void OrderedCursor::place(std::size_t level, std::size_t candidate) {
     m_set.Pieces[level] = m_plan.slot(level).index[candidate];
 }
 
-std::uint64_t OrderedCursor::setsUnder(std::size_t level) {
+std::uint64_t OrderedCursor::placeAndCount(std::size_t level, std::size_t candidate) {
+    place(level, candidate);
     if (!m_plan.mayQualify(level, m_partials[level]))
         return 0;
     return m_counter.completions(level, m_partials[level], wrappingSubtract(m_value, m_keySums[level]));
 }
 
-bool OrderedCursor::choose(std::size_t level, std::size_t first, std::uint64_t remainder) {
-    const std::size_t candidates = m_plan.slot(level).size();
-    for (std::size_t c = first; c < candidates; ++c) {
-        place(level, c);
-        const std::uint64_t sets = setsUnder(level);
-        if (remainder < sets)
-            return level == kLastLevel || choose(level + 1, 0, remainder);
-        remainder -= sets;
-    }
-    return false;
+bool OrderedCursor::descend(std::uint64_t within) {
+    return descendLoops(m_plan, m_order.result().itemDepth(), 0, within,
+                        [this](std::size_t level, std::size_t c) { return placeAndCount(level, c); });
 }
 
 void OrderedCursor::seek(std::uint64_t rank) {
@@ -87,7 +81,7 @@ void OrderedCursor::seek(std::uint64_t rank) {
     m_rank = rank;
     m_value = place.value;
     const std::uint64_t before = placeItem(place.value, place.within);
-    choose(m_order.result().itemDepth(), 0, place.within - before);
+    descend(place.within - before);
 }
 
 bool OrderedCursor::nextItem() {
@@ -95,7 +89,7 @@ bool OrderedCursor::nextItem() {
         if (m_order.setsOfItem(item, m_value) == 0)
             continue;
         placeItemLevels(item);
-        return choose(m_order.result().itemDepth(), 0, 0);
+        return descend(0);
     }
     return false;
 }
@@ -107,14 +101,10 @@ bool OrderedCursor::next() {
         seek(m_rank + 1);
         return true;
     }
-    for (std::size_t level = kLastLevel + 1; level-- > m_order.result().itemDepth();) {
-        if (choose(level, m_candidates[level] + 1, 0)) {
-            ++m_rank;
-            return true;
-        }
-    }
     ++m_rank;
-    return nextItem();
+    return stepLoops(m_plan, m_order.result().itemDepth(), m_candidates,
+                     [this](std::size_t level, std::size_t c) { return placeAndCount(level, c); }) ||
+           nextItem();
 }
 
 } // namespace trelkin

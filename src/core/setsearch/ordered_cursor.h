@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/setsearch/key_sum_counter.h"
+#include "core/setsearch/loop_descent.h"
 #include "core/setsearch/ordered_result.h"
 #include "core/setsearch/sequence_cursor.h"
 
@@ -36,9 +37,11 @@ private:
     // Places the item that holds set `within` of those of the key sum, returning how many of them come before it.
     std::uint64_t placeItem(std::int32_t value, std::uint64_t within);
     void placeItemLevels(std::size_t item);
-    bool choose(std::size_t level, std::size_t first, std::uint64_t remainder);
+    // Places `level` on the candidate and returns the number of sets of the cursor's key sum under it.
+    std::uint64_t placeAndCount(std::size_t level, std::size_t candidate);
+    // Counts down from the item's levels to set `within` of those of the key sum under them.
+    bool descend(std::uint64_t within);
     void place(std::size_t level, std::size_t candidate);
-    std::uint64_t setsUnder(std::size_t level);
     bool nextItem();
 
     const OrderedResult& m_order;
@@ -48,7 +51,7 @@ private:
     PartialSet m_none;
     std::array<PartialSet, kArmourSlotCount> m_partials;
     std::array<std::int32_t, kArmourSlotCount> m_keySums{};
-    std::array<std::size_t, kArmourSlotCount> m_candidates{};
+    LoopCandidates m_candidates{};
     FoundSet m_set;
     std::uint64_t m_rank = 0;
     std::int32_t m_value = 0;

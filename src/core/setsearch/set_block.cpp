@@ -1,6 +1,7 @@
 #include "core/setsearch/set_block.h"
 
 #include "core/armour/evaluation.h"
+#include "core/setsearch/set_order.h"
 #include "core/text/ascii_case.h"
 #include "core/text/cp932.h"
 #include "core/util/wrapping.h"
@@ -53,19 +54,12 @@ std::vector<std::string> setActivatedSkills(const ArmourTables& tables, const Fo
     return activated;
 }
 
-std::int32_t setTotalDefence(const ArmourTables& tables, const FoundSet& set) {
-    std::int32_t total = 0;
-    for (const ArmourSlot slot : kArmourSlots)
-        addWrapping(total, pieceOf(tables, set, slot).Def);
-    return total;
-}
-
 std::vector<std::string> setBlockLines(const ArmourTables& tables, const FoundSet& set, bool torsoUp) {
     std::vector<std::string> lines{kPiecesHeading};
     for (const ArmourSlot slot : kArmourSlots)
         lines.push_back(slotCaption(slot) + kCaptionSeparator + pieceOf(tables, set, slot).Name);
     lines.push_back(kDefenceHeading);
-    lines.push_back(std::to_string(setTotalDefence(tables, set)));
+    lines.push_back(std::to_string(setSum(tables, set, SetOrderKey::Defence)));
     lines.push_back(kSkillsHeading);
     for (std::string& skill : setActivatedSkills(tables, set, torsoUp))
         lines.push_back(std::move(skill));

@@ -14,9 +14,6 @@ namespace trelkin {
 // Under the torso-up rule, the armour evaluation's activated skills of the five pieces, in skill table order.
 std::vector<std::string> setActivatedSkills(const ArmourTables& tables, const FoundSet& set, bool torsoUp);
 
-// The sum of the five pieces' defence.
-std::int32_t setTotalDefence(const ArmourTables& tables, const FoundSet& set);
-
 // The result block of one set, code page 932, each line ending in "\n":
 // "【防具一覧】", the five "頭 ： name" lines, "【総防御力】", the total, "【発動スキル】", the activated skills,
 // an empty line and a line of 26 hyphens.

@@ -13,22 +13,11 @@ void SetCursor::place(std::size_t level, std::size_t candidate) {
     m_set.Pieces[level] = m_plan.slot(level).index[candidate];
 }
 
-std::uint64_t SetCursor::setsUnder(std::size_t level) {
+std::uint64_t SetCursor::placeAndCount(std::size_t level, std::size_t candidate) {
+    place(level, candidate);
     if (!m_plan.mayQualify(level, m_partials[level]))
         return 0;
     return m_counter.completions(level, m_partials[level]);
-}
-
-bool SetCursor::choose(std::size_t level, std::size_t first, std::uint64_t remainder) {
-    const std::size_t candidates = m_plan.slot(level).size();
-    for (std::size_t c = first; c < candidates; ++c) {
-        place(level, c);
-        const std::uint64_t sets = setsUnder(level);
-        if (remainder < sets)
-            return level == kLastLevel || choose(level + 1, 0, remainder);
-        remainder -= sets;
-    }
-    return false;
 }
 
 void SetCursor::seek(std::uint64_t block) {
@@ -38,19 +27,18 @@ void SetCursor::seek(std::uint64_t block) {
     for (std::size_t level = 0; level < depth; ++level)
         place(level, fixed[level]);
     m_block = block;
-    choose(depth, 0, block - m_result.blocksBefore(item));
+    descendLoops(m_plan, depth, 0, block - m_result.blocksBefore(item),
+                 [this](std::size_t level, std::size_t c) { return placeAndCount(level, c); });
 }
 
 bool SetCursor::next() {
     if (m_block + 1 >= m_result.size())
         return false;
-    for (std::size_t level = kLastLevel + 1; level-- > m_result.itemDepth();) {
-        if (choose(level, m_candidates[level] + 1, 0)) {
-            ++m_block;
-            return true;
-        }
-    }
-    seek(m_block + 1);
+    if (stepLoops(m_plan, m_result.itemDepth(), m_candidates,
+                  [this](std::size_t level, std::size_t c) { return placeAndCount(level, c); }))
+        ++m_block;
+    else
+        seek(m_block + 1);
     return true;
 }
 

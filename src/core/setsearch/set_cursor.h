@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/setsearch/loop_descent.h"
 #include "core/setsearch/sequence_cursor.h"
 #include "core/setsearch/set_counter.h"
 #include "core/setsearch/set_search_result.h"
@@ -25,18 +26,16 @@ public:
     bool next() override;
 
 private:
-    // Places `level` on the candidate, from `first` on, under which the block `remainder` blocks ahead lies, and
-    // every level below it on that block; false where no candidate holds that many blocks.
-    bool choose(std::size_t level, std::size_t first, std::uint64_t remainder);
+    // Places `level` on the candidate and returns the number of the result's sets under it.
+    std::uint64_t placeAndCount(std::size_t level, std::size_t candidate);
     void place(std::size_t level, std::size_t candidate);
-    std::uint64_t setsUnder(std::size_t level);
 
     const SetSearchResult& m_result;
     const SearchPlan& m_plan;
     SetCounter m_counter;
     PartialSet m_none;
     std::array<PartialSet, kArmourSlotCount> m_partials;
-    std::array<std::size_t, kArmourSlotCount> m_candidates{};
+    LoopCandidates m_candidates{};
     FoundSet m_set;
     std::uint64_t m_block = 0;
 };

@@ -1,5 +1,7 @@
 #include "core/setsearch/set_order.h"
 
+#include "core/util/wrapping.h"
+
 #include <algorithm>
 
 namespace trelkin {
@@ -45,6 +47,13 @@ std::int32_t orderValue(const guard::TEquipmentData& piece, SetOrderKey key) {
         break;
     }
     return 0;
+}
+
+std::int32_t setSum(const ArmourTables& tables, const FoundSet& set, SetOrderKey key) {
+    std::int32_t sum = 0;
+    for (const ArmourSlot slot : kArmourSlots)
+        addWrapping(sum, orderValue(tables.slotTable(slot)[set.Pieces[slotIndex(slot)]], key));
+    return sum;
 }
 
 } // namespace trelkin

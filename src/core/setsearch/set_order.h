@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/data/armour_tables.h"
 #include "core/data/common_guard.h"
+#include "core/setsearch/set_search_query.h"
 
 #include <QStringList>
 #include <array>
@@ -36,5 +38,7 @@ bool highestFirst(SetOrderKey key);
 
 // What a piece adds to the key's sum (nothing for the loop order).
 std::int32_t orderValue(const guard::TEquipmentData& piece, SetOrderKey key);
+// What the five pieces of a set add up to under the key, wrapping around as the game's sums do.
+std::int32_t setSum(const ArmourTables& tables, const FoundSet& set, SetOrderKey key);
 
 } // namespace trelkin

@@ -88,6 +88,14 @@ SetResultReader ResultInOrder::reader() const {
     return ordered ? SetResultReader(ordered, reversed) : SetResultReader(*result, reversed);
 }
 
+std::uint64_t ResultInOrder::size() const {
+    return ordered ? ordered->size() : result ? result->size() : 0;
+}
+
+SetOrder ResultInOrder::order() const {
+    return {ordered ? ordered->key() : SetOrderKey::Loop, reversed};
+}
+
 void writeBlockTexts(SetResultReader& reader, std::uint64_t first, std::uint64_t count,
                      const std::function<void(const std::string& block)>& write) {
     reader.visit(first, count, [&](const FoundSet& set) {

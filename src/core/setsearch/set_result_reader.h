@@ -59,6 +59,9 @@ struct ResultInOrder {
     bool reversed = false;
 
     SetResultReader reader() const;
+    // The number of sets in the sequence (none without a result), and its order.
+    std::uint64_t size() const;
+    SetOrder order() const;
 };
 
 // The text of the sets from `first` on, at most `count` of them, as the memo shows them (code page 932, each

@@ -1,7 +1,6 @@
 #include "core/setsearch/set_row.h"
 
 #include "core/setsearch/set_block.h"
-#include "core/util/wrapping.h"
 
 namespace trelkin {
 namespace {
@@ -13,16 +12,14 @@ constexpr int kFirstSumColumn = 5;
 
 SetRow setRow(const ArmourTables& tables, const FoundSet& set, bool torsoUp) {
     SetRow row;
-    for (const ArmourSlot slot : kArmourSlots) {
-        const guard::TEquipmentData& piece = tables.slotTable(slot)[set.Pieces[slotIndex(slot)]];
-        row.Names[slotIndex(slot)] = piece.Name;
-        addWrapping(row.Defence, piece.Def);
-        addWrapping(row.Fire, piece.Fire);
-        addWrapping(row.Water, piece.Water);
-        addWrapping(row.Thunder, piece.Thunder);
-        addWrapping(row.Dragon, piece.Dragon);
-        addWrapping(row.Price, piece.Production);
-    }
+    for (const ArmourSlot slot : kArmourSlots)
+        row.Names[slotIndex(slot)] = tables.slotTable(slot)[set.Pieces[slotIndex(slot)]].Name;
+    row.Defence = setSum(tables, set, SetOrderKey::Defence);
+    row.Fire = setSum(tables, set, SetOrderKey::Fire);
+    row.Water = setSum(tables, set, SetOrderKey::Water);
+    row.Thunder = setSum(tables, set, SetOrderKey::Thunder);
+    row.Dragon = setSum(tables, set, SetOrderKey::Dragon);
+    row.Price = setSum(tables, set, SetOrderKey::Price);
     row.ActivatedSkills = setActivatedSkills(tables, set, torsoUp);
     return row;
 }
@@ -31,7 +28,7 @@ std::string setRowLine(const SetRow& row) {
     std::string line;
     for (const std::string& name : row.Names)
         line += name + '\t';
-    for (const std::int32_t sum : {row.Defence, row.Fire, row.Water, row.Thunder, row.Dragon, row.Price})
+    for (const std::int32_t sum : row.sums())
         line += std::to_string(sum) + '\t';
     for (const std::string& skill : row.ActivatedSkills)
         line += skill + '\t';
@@ -52,6 +49,13 @@ std::optional<SetOrderKey> columnOrder(int column) {
     if (key < int(SetOrderKey::Defence) || key > int(SetOrderKey::Price))
         return std::nullopt;
     return SetOrderKey(key);
+}
+
+std::optional<SetOrder> headerClickOrder(SetOrder current, int column) {
+    const std::optional<SetOrderKey> key = columnOrder(column);
+    if (!key)
+        return std::nullopt;
+    return SetOrder{*key, *key == current.key && !current.reversed};
 }
 
 std::optional<int> orderColumn(SetOrderKey key) {

@@ -25,6 +25,10 @@ struct SetRow {
     std::int32_t Dragon = 0;
     std::int32_t Price = 0;
     std::vector<std::string> ActivatedSkills;
+
+    static constexpr std::size_t kSumCount = 6;
+    // The sums in the order of the table's columns and of a table line.
+    std::array<std::int32_t, kSumCount> sums() const { return {Defence, Fire, Water, Thunder, Dragon, Price}; }
 };
 
 SetRow setRow(const ArmourTables& tables, const FoundSet& set, bool torsoUp);
@@ -38,6 +42,9 @@ const QStringList& setTableColumns();
 inline constexpr int kSetTableColumnCount = 12;
 // The order a column's header puts the result in; none for a column of names or skills.
 std::optional<SetOrderKey> columnOrder(int column);
+// The order a click on a column's header chooses: by the column's sum, reversed where the click repeats the order
+// already chosen; none for a column of names or skills.
+std::optional<SetOrder> headerClickOrder(SetOrder current, int column);
 // The column that shows an order's sum; none for the loop order.
 std::optional<int> orderColumn(SetOrderKey key);
 

@@ -1,11 +1,10 @@
 #include "core/setsearch/set_search.h"
 
 #include "core/setsearch/set_counter.h"
+#include "core/util/thread_share.h"
 
+#include <atomic>
 #include <limits>
-#include <system_error>
-#include <thread>
-#include <vector>
 
 namespace trelkin {
 namespace {
@@ -83,15 +82,7 @@ SetSearchEnd searchArmourSets(SetSearchResult& result, SetSearchControl& control
             control.requestCancel();
         }
     };
-    std::vector<std::jthread> helpers;
-    try {
-        for (unsigned i = 1; i < std::max(1u, threads); ++i)
-            helpers.emplace_back(work);
-    } catch (const std::system_error&) {
-        // The threads that did start, this one among them, share all the items.
-    }
-    work();
-    helpers.clear();
+    shareAmongThreads(threads, work);
 
     if (failure != SetSearchEnd::Finished)
         return failure;

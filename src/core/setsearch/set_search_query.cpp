@@ -49,7 +49,21 @@ bool passesNarrowing(const guard::TEquipmentData& piece, ArmourSlot slot, const 
     return !query.MaxRare || piece.Rare <= *query.MaxRare;
 }
 
+std::vector<std::string>& narrowedNames(SetSearchQuery& query, ArmourSlot slot, bool pinned) {
+    return (pinned ? query.Pinned : query.Excluded)[slotIndex(slot)];
+}
+
 } // namespace
+
+void addNarrowing(SetSearchQuery& query, ArmourSlot slot, const std::string& name, bool pinned) {
+    std::vector<std::string>& names = narrowedNames(query, slot, pinned);
+    if (!named(names, name))
+        names.push_back(name);
+}
+
+void removeNarrowing(SetSearchQuery& query, ArmourSlot slot, const std::string& name, bool pinned) {
+    std::erase(narrowedNames(query, slot, pinned), name);
+}
 
 bool passesPieceFilters(const guard::TEquipmentData& piece, ArmourSlot slot, const SetSearchQuery& query) {
     if (piece.Def < query.MinEachDef)

@@ -51,6 +51,10 @@ const QStringList& classChoiceItems();
 SetSearchQuery::Sex sexOfChoice(int item);
 SetSearchQuery::WearerClass classOfChoice(int item);
 
+// Adds a name to the names a slot's pieces are left out by (or, pinned, tried only by), once; takes it away again.
+void addNarrowing(SetSearchQuery& query, ArmourSlot slot, const std::string& name, bool pinned);
+void removeNarrowing(SetSearchQuery& query, ArmourSlot slot, const std::string& name, bool pinned);
+
 // The per-piece tests of a slot's piece: defence, sex, class, then what the player narrowed the search to.
 bool passesPieceFilters(const guard::TEquipmentData& piece, ArmourSlot slot, const SetSearchQuery& query);
 

@@ -1,5 +1,6 @@
 #include "gui/setsearch/set_result_panel.h"
 
+#include "core/setsearch/most_first.h"
 #include "core/setsearch/set_row.h"
 #include "core/text/count_text.h"
 #include "core/text/cp932.h"
@@ -53,10 +54,6 @@ QString approximateSize(std::uint64_t bytes) {
     if (megabytes < kMegabytesPerGigabyte)
         return QStringLiteral("約 %1 MB").arg(megabytes);
     return QStringLiteral("約 %1 GB").arg(double(megabytes) / kMegabytesPerGigabyte, 0, 'f', 1);
-}
-
-std::uint64_t sizeOf(const ResultInOrder& shown) {
-    return shown.ordered ? shown.ordered->size() : shown.result ? shown.result->size() : 0;
 }
 
 } // namespace
@@ -189,11 +186,8 @@ void SetResultPanel::showInsights(const SearchInsights& insights) {
         item->setData(ui::kNameRole, QByteArray::fromStdString(skill.name));
     }
     showPieceCounts();
-    QStringList without;
-    for (const WithoutWish& wish : insights.withoutEachWish)
-        without << QStringLiteral("「%1」を外すと %2").arg(fromCp932(wish.wish), groupedCountText(wish.sets));
-    m_withoutWishes->setText(QStringLiteral("見つかりませんでした。") + without.join(QStringLiteral("、")));
-    m_withoutWishes->setVisible(!without.isEmpty());
+    m_withoutWishes->setText(withoutWishesText(insights.withoutEachWish));
+    m_withoutWishes->setVisible(!m_withoutWishes->text().isEmpty());
 }
 
 void SetResultPanel::showPieceCounts() {
@@ -202,7 +196,7 @@ void SetResultPanel::showPieceCounts() {
         return;
     const auto slot = std::size_t(std::max(0, m_pieceSlot->currentIndex()));
     std::vector<PieceCount> pieces = m_insights->pieceCounts[slot];
-    std::stable_sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) { return a.sets > b.sets; });
+    sortMostFirst(pieces);
     const guard::TEquipmentDatas& table = m_shown.result->tables().slotTable(kArmourSlots[slot]);
     for (const PieceCount& piece : pieces)
         m_pieceCounts->addItem(
@@ -252,8 +246,8 @@ void SetResultPanel::showGrowing(std::shared_ptr<const SetSearchResult> result) 
         m_result = std::move(result);
         return showInOrder({m_result, nullptr, false});
     }
-    m_memo2->setBlockCount(sizeOf(m_shown));
-    m_table->setRowCount(sizeOf(m_shown));
+    m_memo2->setBlockCount(m_shown.size());
+    m_table->setRowCount(m_shown.size());
     showCount();
 }
 
@@ -280,11 +274,9 @@ void SetResultPanel::chooseOrder(SetOrder order) {
         applyOrder();
 }
 
-// A sum's header orders by that sum; a second click on the same header reverses the order.
 void SetResultPanel::clickHeader(int column) {
-    const std::optional<SetOrderKey> key = columnOrder(column);
-    if (key)
-        chooseOrder({*key, *key == m_order.key && !m_order.reversed});
+    if (const std::optional<SetOrder> order = headerClickOrder(m_order, column))
+        chooseOrder(*order);
 }
 
 void SetResultPanel::stopWork() {
@@ -324,7 +316,7 @@ void SetResultPanel::takeOrdering() {
 
 void SetResultPanel::showInOrder(ResultInOrder shown) {
     m_shown = std::move(shown);
-    const std::uint64_t size = sizeOf(m_shown);
+    const std::uint64_t size = m_shown.size();
     if (m_shown.result) {
         m_tableSource = std::make_shared<SetResultTableSource>(m_shown);
         m_memo2->setSource(std::make_shared<SetResultSource>(m_shown));
@@ -335,20 +327,20 @@ void SetResultPanel::showInOrder(ResultInOrder shown) {
     m_table->setSource(m_tableSource);
     m_memo2->setBlockCount(size);
     m_table->setRowCount(size);
-    const SetOrderKey key = m_shown.ordered ? m_shown.ordered->key() : SetOrderKey::Loop;
-    const bool highest = highestFirst(key) != m_shown.reversed;
-    m_table->setSortIndicator(orderColumn(key), highest ? Qt::DescendingOrder : Qt::AscendingOrder);
+    const SetOrder order = m_shown.order();
+    const bool highest = highestFirst(order.key) != order.reversed;
+    m_table->setSortIndicator(orderColumn(order.key), highest ? Qt::DescendingOrder : Qt::AscendingOrder);
     showCount();
 }
 
 void SetResultPanel::showCount() {
-    const std::uint64_t found = sizeOf(m_shown);
+    const std::uint64_t found = m_shown.size();
     m_foundCount->setText(groupedCountText(found));
     m_saveButton->setEnabled(found > 0);
 }
 
 void SetResultPanel::sendRowToComposer(std::uint64_t row) {
-    if (!m_tableSource || row >= sizeOf(m_shown))
+    if (!m_tableSource || row >= m_shown.size())
         return;
     const SetRow shown = setRow(m_shown.result->tables(), m_tableSource->set(row), m_shown.result->torsoUp());
     emit composeSet(shown.Names);
@@ -416,7 +408,7 @@ void SetResultPanel::saveSelectedLines() {
 }
 
 void SetResultPanel::saveAll(ResultTextForm form) {
-    const std::uint64_t sets = sizeOf(m_shown);
+    const std::uint64_t sets = m_shown.size();
     if (sets > 0)
         save(form, {0, 0}, {sets - 1, std::numeric_limits<int>::max()});
 }

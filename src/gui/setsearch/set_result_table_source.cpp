@@ -16,7 +16,7 @@ QStringList SetResultTableSource::cells(std::uint64_t row) {
     QStringList cells;
     for (const std::string& name : shown.Names)
         cells << fromCp932(name);
-    for (const std::int32_t sum : {shown.Defence, shown.Fire, shown.Water, shown.Thunder, shown.Dragon, shown.Price})
+    for (const std::int32_t sum : shown.sums())
         cells << QString::number(sum);
     QStringList skills;
     for (const std::string& skill : shown.ActivatedSkills)

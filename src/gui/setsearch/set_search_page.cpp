@@ -104,7 +104,7 @@ SetSearchPage::SetSearchPage(QWidget* parent) : QWidget(parent) {
     m_conditionsArea->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(m_conditionsArea);
     m_narrowing = new NarrowingStrip(this);
-    connect(m_narrowing, &NarrowingStrip::removed, this, &SetSearchPage::removeNarrowing);
+    connect(m_narrowing, &NarrowingStrip::removed, this, &SetSearchPage::widenSearch);
     connect(m_narrowing, &NarrowingStrip::clearedAll, this, &SetSearchPage::clearNarrowing);
     layout->addWidget(m_narrowing);
     m_results = new SetResultPanel(this);
@@ -369,18 +369,17 @@ void SetSearchPage::Button2Click() {
 }
 
 void SetSearchPage::excludePiece(ArmourSlot slot, const std::string& name) {
-    m_narrowed.Excluded[slotIndex(slot)].push_back(name);
+    addNarrowing(m_narrowed, slot, name, false);
     searchAgain();
 }
 
 void SetSearchPage::pinPiece(ArmourSlot slot, const std::string& name) {
-    m_narrowed.Pinned[slotIndex(slot)].push_back(name);
+    addNarrowing(m_narrowed, slot, name, true);
     searchAgain();
 }
 
-void SetSearchPage::removeNarrowing(ArmourSlot slot, const std::string& name, bool pinned) {
-    std::vector<std::string>& names = (pinned ? m_narrowed.Pinned : m_narrowed.Excluded)[slotIndex(slot)];
-    std::erase(names, name);
+void SetSearchPage::widenSearch(ArmourSlot slot, const std::string& name, bool pinned) {
+    removeNarrowing(m_narrowed, slot, name, pinned);
     searchAgain();
 }
 

@@ -57,7 +57,7 @@ public:
 
 private:
     void Button1Click();
-    void removeNarrowing(ArmourSlot slot, const std::string& name, bool pinned);
+    void widenSearch(ArmourSlot slot, const std::string& name, bool pinned);
     void clearNarrowing();
     void searchAgain();
     void takeInsights();

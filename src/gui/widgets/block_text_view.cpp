@@ -1,10 +1,9 @@
 #include "gui/widgets/block_text_view.h"
 
 #include "gui/widgets/huge_scroll.h"
+#include "gui/widgets/limited_copy.h"
 #include "gui/widgets/window_font.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -260,13 +259,8 @@ void BlockTextView::copy() {
     if (!m_hasSelection)
         return;
     const std::uint64_t estimate = estimatedSelectedCharacters();
-    if (estimate > kCopyLimitCharacters)
-        return emit copyTooLarge(selectedBlockCount(), estimate);
-    try {
-        QApplication::clipboard()->setText(selectedText());
-    } catch (const std::bad_alloc&) {
+    if (!copyWithinLimit(estimate, [this] { return selectedText(); }))
         emit copyTooLarge(selectedBlockCount(), estimate);
-    }
 }
 
 } // namespace trelkin::ui

@@ -13,8 +13,4 @@ int hugeBarMaximum(std::uint64_t count);
 int hugeBarValue(std::uint64_t item, std::uint64_t count);
 std::uint64_t hugeBarItem(int value, std::uint64_t count);
 
-// About 32 MB of text: far more than a clipboard is for, far less than a machine holds. A copy of more is refused
-// and the view offers saving instead.
-inline constexpr std::uint64_t kCopyLimitCharacters = std::uint64_t(16) << 20;
-
 } // namespace trelkin::ui

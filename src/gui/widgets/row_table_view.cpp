@@ -2,9 +2,8 @@
 
 #include "gui/widgets/huge_scroll.h"
 #include "gui/widgets/keyboard_use.h"
+#include "gui/widgets/limited_copy.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -362,15 +361,9 @@ void RowTableView::copy() {
     const auto selected = selectedRows();
     if (!selected)
         return;
-    const std::uint64_t rows = selected->second - selected->first + 1;
     const std::uint64_t estimate = estimatedSelectedCharacters();
-    if (estimate > kCopyLimitCharacters)
-        return emit copyTooLarge(rows, estimate);
-    try {
-        QApplication::clipboard()->setText(selectedText());
-    } catch (const std::bad_alloc&) {
-        emit copyTooLarge(rows, estimate);
-    }
+    if (!copyWithinLimit(estimate, [this] { return selectedText(); }))
+        emit copyTooLarge(selected->second - selected->first + 1, estimate);
 }
 
 } // namespace trelkin::ui

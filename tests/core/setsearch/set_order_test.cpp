@@ -2,6 +2,7 @@
 // from random ranks, reversed or not, on one and two threads and with the suffixes indexed both ways.
 #include "core/setsearch/ordered_result.h"
 #include "core/setsearch/set_result_reader.h"
+#include "core/setsearch/set_row.h"
 #include "core/setsearch/set_search.h"
 #include "oracle/literal_set_search.h"
 #include "support/random_armour.h"
@@ -110,6 +111,21 @@ TEST(SetOrderTest, EveryOrderIsTheLiteralSetsSortedStablyBySum) {
                                        (reversed ? " reversed" : ""));
             }
     }
+}
+
+TEST(SetOrderTest, AHeaderOrdersByItsSumAndAgainReverses) {
+    constexpr int kHeadColumn = 0;
+    constexpr int kDefenceColumn = 5;
+    constexpr int kPriceColumn = 10;
+    constexpr int kSkillsColumn = 11;
+    EXPECT_FALSE(headerClickOrder({}, kHeadColumn));
+    EXPECT_FALSE(headerClickOrder({}, kSkillsColumn));
+    const SetOrder byDefence{SetOrderKey::Defence, false};
+    const SetOrder reversedDefence{SetOrderKey::Defence, true};
+    EXPECT_EQ(headerClickOrder({}, kDefenceColumn), byDefence);
+    EXPECT_EQ(headerClickOrder(byDefence, kDefenceColumn), reversedDefence);
+    EXPECT_EQ(headerClickOrder(reversedDefence, kDefenceColumn), byDefence);
+    EXPECT_EQ(headerClickOrder(reversedDefence, kPriceColumn), (SetOrder{SetOrderKey::Price, false}));
 }
 
 } // namespace
